@@ -1,0 +1,93 @@
+// The main window: the launcher list, the description pane and the buttons.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "menu/launcher_table.h"
+#include "menu/selection_state.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "startup/startup_folders.h"
+
+namespace tolvane {
+
+class Platform;
+
+class TForm1 : public Form {
+ public:
+  // `args` is the split command line, the program name first.
+  TForm1(Application& app, std::vector<std::string> args);
+
+  // Controls, in creation order: later ones lie above earlier ones.
+  tolvane::Splitter Splitter;
+  Label Label1;
+  Label lblListWidth;
+  Panel Panel1;
+  RichEdit RichEdit1;
+  CheckBox CheckBox1;
+  CheckBox CheckBox2;
+  Panel Panel3;
+  GroupBox GroupBox1;
+  ListBox ListBox1;
+  Panel Panel4;
+  Panel Panel5;
+  Panel Panel6;
+  Panel Panel7;
+  Button Button5;
+  Button Button3;
+  Panel Panel8;
+  Button Button1;
+  Button Button4;
+  Button Button2;
+  RichEdit RichEdit2;
+  PopupMenu PopupMenu1;
+  PopupMenu PopupMenu2;
+  MenuItem& copy1;
+  MenuItem& N1;
+  MenuItem& SelectAll1;
+  MenuItem& N2;
+  MenuItem& N3;
+  MenuItem& N4;
+
+  // Start-up folders.
+  StartupFolders Folders;
+  // The launcher entries and the settings shared between start-up and handlers.
+  LauncherTable Menu;
+  DocumentNameList Documents;
+  bool DocumentPending = true;
+  bool DocOptionActive = false;
+  TargetKindState Selection;
+  SoundSettings Sounds;
+  // The selected entry's folder, entered by the selection.
+  std::string EntryDir;
+
+  // Handlers.
+  void FormCreate();
+  void FormResize(Control& sender);
+  void FormCloseQuery(Control& sender, bool& canClose);
+  void SplitterMoved(Control& sender);
+  void List_LeftScroll();
+  void ListBox1Click(Control& sender);
+  void CheckBox1Click(Control& sender);
+  void CheckBox2Click(Control& sender);
+  void Button2Click(Control& sender);
+  void KWPandKWT_Enabled_Check() {}
+  void READ_INIFile() {}
+
+ private:
+  Platform& platform() const;
+  void BindEvents();
+  // The folder of an entry: "?" for none, else absolute or from the menu folder.
+  std::string ResolveEntryDir(const TLauncherEntry& entry) const;
+  void ResetDescriptionPane();
+  void SetPaneColor(Color color);
+  void LoadDescription(int n, bool& documentReported);
+  void ShowDocumentFile(const std::string& path, bool clearFirst);
+  // The entry of the selected line, or nullptr when no line is selected.
+  const TLauncherEntry* SelectedEntry() const;
+
+  std::vector<std::string> args_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,49 @@
+// Start-up: everything from the window's creation to its first showing.
+#include "autorun1/form1.h"
+#include "menu/menu_reader.h"
+#include "menu/side_files.h"
+#include "menu/sounds.h"
+#include "platform/platform.h"
+#include "runtime/runtime_error.h"
+
+namespace tolvane {
+
+void TForm1::FormCreate() {
+  Button1.SetEnabled(false);
+  Documents.DocumentNamesLoaded = false;
+  MenuChoice choice;
+  DocumentPending = true;
+  RichEdit1.SetEnabled(true);
+  Menu.EntryCount = 0;
+  Menu.ListCaptionMaxWidth = 0;
+  Folders = ComputeStartupFolders(platform());
+  ListBox1.ClearItems();
+  if (!platform().SetCurrentDirectory(Folders.ApplicationDir))
+    throw InOutError(3);
+
+  const MenuHooks hooks{[this] { KWPandKWT_Enabled_Check(); }, [this] { READ_INIFile(); }};
+  const CaptionMeasurer measure = [this](std::string_view caption) {
+    lblListWidth.SetCaption(caption);
+    return lblListWidth.Width();
+  };
+  if (ReadMenu(platform(), App().Title(), Folders, choice, hooks, measure, Menu) ==
+      MenuOutcome::EndProgram) {
+    App().Terminate();
+    return;
+  }
+
+  for (int n = 1; n <= Menu.EntryCount; ++n)
+    ListBox1.AddItem(Menu.Entry(n)->Caption);
+  ReadSideFiles(platform(), Folders, Documents, Sounds);
+  ListBox1.SetItemIndex(0);
+  FormResize(*this);
+  CheckBox1Click(*this);
+  // A description that cannot be read is reported; the launcher still opens.
+  App().Guard([this] { CheckBox2Click(*this); });
+  List_LeftScroll();
+  SetCaption(App().Title());
+  PlayStartSound(platform(), Folders, Sounds);
+  Show();
+}
+
+}  // namespace tolvane

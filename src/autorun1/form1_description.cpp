@@ -1,0 +1,88 @@
+// The description pane: the entry's section of a combined document, the first
+// listed document found in its folder, "readme.txt", or a red notice.
+#include "autorun1/combined_document.h"
+#include "autorun1/form1.h"
+#include "platform/platform.h"
+#include "runtime/runtime_error.h"
+
+namespace tolvane {
+
+namespace {
+constexpr const char* kDefaultDocument = "readme.txt";
+}
+
+void TForm1::ResetDescriptionPane() {
+  RichEdit1.Clear();
+  RichEdit1.SetText("Loading... ");
+  RichEdit1.SetHint("");
+  RichEdit1.SetFont(Font{"ＭＳ ゴシック", 12, kShiftJisCharset, kColorWindowText});
+}
+
+void TForm1::SetPaneColor(Color color) {
+  Font font = RichEdit1.GetFont();
+  font.color = color;
+  RichEdit1.SetFont(font);
+}
+
+void TForm1::LoadDescription(int n, bool& documentReported) {
+  if (DocOptionActive) {
+    RichEdit1.Clear();
+    try {
+      for (const std::string& line : CombinedDocumentSection(RichEdit2.Lines(), n))
+        RichEdit1.AddLine(line);
+    } catch (const std::exception&) {
+      platform().MessageBox("ユーザドキュメントの読み込み中にエラーが発生しました", "エラー",
+                            mb::kOk | mb::kIconHand);
+    }
+    return;
+  }
+
+  if (Documents.DocumentNamesLoaded) {
+    if (!CheckBox2.Checked()) {
+      RichEdit1.Clear();
+      platform().ProcessMessages();
+      DocumentPending = false;
+    } else {
+      for (int k = 1; k <= Documents.DocumentNameCount; ++k) {
+        const std::string& name = Documents.DocumentNames[k - 1];
+        if (platform().FileExists(EntryDir + "\\" + name) && DocumentPending) {
+          ShowDocumentFile(EntryDir + "\\" + name, false);
+          RichEdit1.SetHint(name);
+        }
+      }
+    }
+  }
+
+  if (!DocumentPending)
+    return;
+  if (!CheckBox2.Checked()) {
+    RichEdit1.Clear();
+    platform().ProcessMessages();
+    return;
+  }
+  const std::string readme = EntryDir + "\\" + kDefaultDocument;
+  if (platform().FileExists(readme)) {
+    ShowDocumentFile(readme, true);
+    RichEdit1.SetHint(kDefaultDocument);
+  } else {
+    SetPaneColor(kColorRed);
+    RichEdit1.SetText("ドキュメントは存在しません");
+    documentReported = false;
+  }
+}
+
+void TForm1::ShowDocumentFile(const std::string& path, bool clearFirst) {
+  // "Loading... " repaints dimmed while the file loads.
+  SetPaneColor(kColorInactiveCaption);
+  platform().ProcessMessages();
+  SetPaneColor(kColorWindowText);
+  if (clearFirst)
+    RichEdit1.Clear();
+  FileContent file = platform().ReadFile(path);
+  if (file.error != 0)
+    throw InOutError(file.error);
+  RichEdit1.LoadDocument(std::move(file.bytes));
+  DocumentPending = false;
+}
+
+}  // namespace tolvane

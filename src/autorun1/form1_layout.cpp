@@ -1,0 +1,76 @@
+// The right half follows the window's outer size and the splitter; the left
+// half lays itself out by alignment.
+#include <algorithm>
+
+#include "autorun1/form1.h"
+#include "menu/sounds.h"
+
+namespace tolvane {
+
+namespace {
+constexpr int kSplitterFloor = 50;
+constexpr int kSplitterRestore = 51;
+}  // namespace
+
+void TForm1::FormResize(Control&) {
+  const int W = Width();
+  const int H = Height();
+  const int S = Splitter.Left();
+  RichEdit1.SetLeft(S + 8);
+  Label1.SetLeft(S + 13);
+  RichEdit1.SetWidth(W - S - 25);
+  RichEdit1.SetHeight(H - 128);
+  CheckBox1.SetBounds({W - 230, H - 89, CheckBox1.Width(), CheckBox1.Height()});
+  CheckBox2.SetBounds({W - 126, H - 89, CheckBox2.Width(), CheckBox2.Height()});
+  Button1.SetBounds({W - 252, H - 65, Button1.Width(), Button1.Height()});
+  Button4.SetBounds({W - 172, H - 65, Button4.Width(), Button4.Height()});
+  Button2.SetBounds({W - 92, H - 65, Button2.Width(), Button2.Height()});
+  Button5.SetBounds(
+      {RichEdit1.Left() + RichEdit1.Width() - 150, Button5.Top(), 75, Button5.Height()});
+  Button3.SetBounds(
+      {RichEdit1.Left() + RichEdit1.Width() - 75, Button3.Top(), 75, Button3.Height()});
+  RichEdit1.Repaint();
+}
+
+void TForm1::SplitterMoved(Control&) {
+  if (Splitter.Left() < kSplitterFloor) {
+    Splitter.SetLeft(kSplitterRestore);
+    GroupBox1.SetWidth(kSplitterRestore);
+  }
+  const int W = Width();
+  const int S = Splitter.Left();
+  RichEdit1.SetLeft(S + 8);
+  RichEdit1.SetWidth(W - S - 25);
+  Label1.SetLeft(S + 13);
+  Button5.SetBounds(
+      {RichEdit1.Left() + RichEdit1.Width() - 150, Button5.Top(), 75, Button5.Height()});
+  Button3.SetBounds(
+      {RichEdit1.Left() + RichEdit1.Width() - 75, Button3.Top(), 75, Button3.Height()});
+  RichEdit1.Repaint();
+}
+
+void TForm1::List_LeftScroll() {
+  ListBox1.SetHorizontalExtent(Menu.ListCaptionMaxWidth + 5);
+}
+
+void TForm1::CheckBox1Click(Control&) {
+  RichEdit1.SetWordWrap(CheckBox1.Checked());
+}
+
+void TForm1::CheckBox2Click(Control&) {
+  if (CheckBox2.Checked())
+    ListBox1Click(*this);
+  else
+    RichEdit1.Clear();
+}
+
+void TForm1::Button2Click(Control&) {
+  Close();
+}
+
+void TForm1::FormCloseQuery(Control&, bool& canClose) {
+  CloseSound(platform());
+  canClose = true;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,47 @@
+// Choosing the menu file and reading its three-line records into the
+// launcher entry table.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "menu/launcher_table.h"
+#include "startup/startup_folders.h"
+
+namespace tolvane {
+
+class Platform;
+
+struct MenuChoice {
+  bool MenuOptionGiven = false;
+  std::string MenuOptionPath;
+};
+
+// Hooks where reading an AutoRun.KWT, or an AutoRun.INI beside an AutoRun.KWP,
+// belongs; they do nothing yet.
+struct MenuHooks {
+  std::function<void()> KWPandKWT_Enabled_Check;
+  std::function<void()> READ_INIFile;
+};
+
+using CaptionMeasurer = std::function<int(std::string_view caption)>;
+
+enum class MenuOutcome { Continue, EndProgram };
+
+// Finds the menu file, reads it into `table`, and shows the messages of a
+// missing or unreadable file. EndProgram: a message was shown and start-up
+// must go no further.
+MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFolders& folders,
+                     const MenuChoice& choice, const MenuHooks& hooks,
+                     const CaptionMeasurer& measure, LauncherTable& table);
+
+// Appends the records of a menu file's bytes to the table, at most up to its
+// 100th entry; the rest of the file is ignored.
+void ReadMenuRecords(std::string_view bytes, const StartupFolders& folders,
+                     const CaptionMeasurer& measure, LauncherTable& table);
+
+// The first line (at most 30 bytes) is "[KWT Setting]", letter case ignored.
+bool StartsWithSettingsHeader(std::string_view bytes);
+
+}  // namespace tolvane

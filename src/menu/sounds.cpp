@@ -1,0 +1,31 @@
+#include "menu/sounds.h"
+
+#include "platform/platform.h"
+#include "runtime/cp932_text.h"
+
+namespace tolvane {
+
+std::string ResolveSoundPath(std::string_view file, const StartupFolders& folders) {
+  return HasDrivePart(file) ? std::string(file) : folders.MenuDirSlash + std::string(file);
+}
+
+std::string SoundOpenCommand(std::string_view path) {
+  return "open \"" + std::string(path) + "\" alias FILE";
+}
+
+void PlayStartSound(Platform& platform, const StartupFolders& folders,
+                    const SoundSettings& sounds) {
+  if (!sounds.SoundEnabled)
+    return;
+  const std::string path = ResolveSoundPath(sounds.StartSoundFile, folders);
+  if (!platform.FileExists(path))
+    return;
+  platform.SendMciCommand(SoundOpenCommand(path));
+  platform.SendMciCommand(sounds.StartSoundCommand);
+}
+
+void CloseSound(Platform& platform) {
+  platform.SendMciCommand("close FILE");
+}
+
+}  // namespace tolvane

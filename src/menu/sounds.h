@@ -1,0 +1,24 @@
+// The sound commands: at most one sound is open, under the alias FILE.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "menu/selection_state.h"
+#include "startup/startup_folders.h"
+
+namespace tolvane {
+
+class Platform;
+
+// A name with a drive part is used unchanged; any other is taken from the
+// menu file's folder.
+std::string ResolveSoundPath(std::string_view file, const StartupFolders& folders);
+std::string SoundOpenCommand(std::string_view path);
+
+// Opens and plays the start-up sound when there is one; "Play File wait"
+// returns only when it has played to its end.
+void PlayStartSound(Platform& platform, const StartupFolders& folders, const SoundSettings& sounds);
+void CloseSound(Platform& platform);
+
+}  // namespace tolvane

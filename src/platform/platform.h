@@ -1,0 +1,86 @@
+// The Windows services the program uses, as one narrow interface. Texts are
+// code page 932 bytes; the Win32 implementation converts at its boundary.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+class Form;
+struct Font;
+
+// Message-box styles and answers used by the program.
+namespace mb {
+inline constexpr unsigned kOk = 0x0;
+inline constexpr unsigned kYesNo = 0x4;
+inline constexpr unsigned kIconHand = 0x10;
+inline constexpr unsigned kIconExclamation = 0x30;
+inline constexpr unsigned kIconInformation = 0x40;
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdYes = 6;
+inline constexpr int kIdNo = 7;
+}  // namespace mb
+
+inline constexpr int kDriveCdRom = 5;
+
+struct FileContent {
+  int error = 0;  // the system's error code; 0 when the bytes were read
+  std::string bytes;
+};
+
+enum class RegistryValueKind { KeyNotOpened, Missing, String, OtherType };
+
+struct RegistryValue {
+  RegistryValueKind kind = RegistryValueKind::KeyNotOpened;
+  std::string text;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Process.
+  virtual std::string CommandLine() = 0;  // the whole command line, program name first
+  virtual std::string ProgramPath() = 0;  // full path of the running program file
+
+  // Folders and files.
+  virtual std::string WindowsDirectory() = 0;  // empty when the call fails
+  virtual std::string SystemDirectory() = 0;
+  virtual std::string TempPath() = 0;
+  virtual std::string FullPath(std::string_view path) = 0;
+  virtual bool SetCurrentDirectory(std::string_view path) = 0;
+  virtual std::string CurrentDirectory() = 0;
+  virtual bool FileExists(std::string_view path) = 0;  // an existing folder does not count
+  virtual FileContent ReadFile(std::string_view path) = 0;
+  virtual int DriveType(std::string_view drive) = 0;
+
+  // HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion, opened for reading.
+  virtual RegistryValue ReadCurrentVersionValue(std::string_view name) = 0;
+
+  // The named instance mutex, created in one call; true when it already existed.
+  virtual bool CreateInstanceMutex(std::string_view name) = 0;
+  virtual void CloseInstanceMutex() = 0;
+  virtual void ReleaseInstanceMutex() = 0;
+
+  // User interface services.
+  virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
+  virtual void ProcessMessages() = 0;
+  virtual int TextWidth(const Font& font, std::string_view text) = 0;
+  // Creates the native window and the peers of a form's controls, hidden.
+  virtual void CreateNativeWindow(Form& form) = 0;
+  // Runs until the main window is closed.
+  virtual void RunMessageLoop() = 0;
+
+  // Shell and sound.
+  virtual int ShellExecute(std::string_view verb, std::string_view file,
+                           std::string_view parameters, std::string_view directory,
+                           int showCommand) = 0;
+  virtual void SendMciCommand(std::string_view command) = 0;
+};
+
+// The real implementation; defined only in the Windows build.
+std::unique_ptr<Platform> CreateWin32Platform();
+
+}  // namespace tolvane

@@ -1,0 +1,185 @@
+#include "runtime/controls.h"
+
+#include <algorithm>
+
+#include "runtime/rtf_text.h"
+
+namespace tolvane {
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked_ == checked)
+    return;
+  checked_ = checked;
+  Notify(Property::Checked);
+  if (OnClick)
+    OnClick(*this);
+}
+
+void Label::SetAutoSize(TextMeasurer measurer) {
+  measurer_ = std::move(measurer);
+  CaptionChanged();
+}
+
+void Label::CaptionChanged() {
+  if (measurer_)
+    SetWidth(measurer_(GetFont(), Caption()));
+}
+
+Rect GroupBox::AlignArea() const {
+  const int top = GetFont().height + 2;
+  return {2, top, Width() - 4, Height() - top - 2};
+}
+
+void ListBox::AddItem(std::string_view item) {
+  items_.emplace_back(item);
+  Notify(Property::Items);
+}
+
+void ListBox::ClearItems() {
+  items_.clear();
+  itemIndex_ = -1;
+  Notify(Property::Items);
+}
+
+void ListBox::SetItemIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size()))
+    index = -1;
+  itemIndex_ = index;
+  Notify(Property::ItemIndex);
+}
+
+void ListBox::SetHorizontalExtent(int extent) {
+  horizontalExtent_ = extent;
+  Notify(Property::HorizontalExtent);
+}
+
+void RichEdit::Clear() {
+  SetText({});
+}
+
+void RichEdit::SetText(std::string_view text) {
+  content_ = text;
+  richText_ = false;
+  Notify(Property::Content);
+}
+
+void RichEdit::AddLine(std::string_view line) {
+  std::string text = Text();
+  text.append(line).append("\r\n");
+  SetText(text);
+}
+
+void RichEdit::LoadDocument(std::string bytes) {
+  richText_ = IsRtfDocument(bytes);
+  content_ = std::move(bytes);
+  Notify(Property::Content);
+}
+
+std::string RichEdit::Text() const {
+  if (ControlPeer* peer = Peer()) {
+    if (auto text = peer->ReadText())
+      return *text;
+  }
+  return richText_ ? RtfPlainText(content_) : content_;
+}
+
+std::vector<std::string> RichEdit::Lines() const {
+  std::vector<std::string> lines;
+  const std::string text = Text();
+  std::string line;
+  bool open = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        ++i;
+      lines.push_back(std::move(line));
+      line.clear();
+      open = false;
+      continue;
+    }
+    line += c;
+    open = true;
+  }
+  // No empty line is counted after a final line break.
+  if (open)
+    lines.push_back(std::move(line));
+  return lines;
+}
+
+void RichEdit::SetWordWrap(bool wrap) {
+  if (wordWrap_ == wrap)
+    return;
+  wordWrap_ = wrap;
+  Notify(Property::WordWrap);
+}
+
+void RichEdit::Scroll(int code) {
+  if (ControlPeer* peer = Peer())
+    peer->Scroll(code);
+}
+
+void RichEdit::CopySelection() {
+  if (ControlPeer* peer = Peer())
+    peer->CopySelection();
+}
+
+void RichEdit::SelectAll() {
+  if (ControlPeer* peer = Peer())
+    peer->SelectAll();
+}
+
+void RichEdit::SetParagraphAlignment(int alignment) {
+  if (ControlPeer* peer = Peer())
+    peer->SetParagraphAlignment(alignment);
+}
+
+Splitter::Splitter(std::string name, Control* parent, Control& resized, int minSize)
+    : Control(std::move(name), parent), resized_(resized), minSize_(minSize) {}
+
+int Splitter::MaxSize() const {
+  // What the other side of the splitter needs to keep: the minimum, and every
+  // other control aligned to the left or right.
+  int size = Parent()->AlignArea().width - minSize_;
+  for (const Control* child : Parent()->Children()) {
+    if (child == &resized_ || !child->Visible())
+      continue;
+    if (child->GetAlign() == Align::Left || child->GetAlign() == Align::Right)
+      size -= child->Width();
+  }
+  return size;
+}
+
+void Splitter::DragTo(int left) {
+  int size = std::min(left - resized_.Left(), MaxSize());
+  // A drag down to the minimum snaps the control shut.
+  if (size <= minSize_)
+    size = 0;
+  if (size == resized_.Width())
+    return;
+  resized_.SetWidth(size);
+  if (OnMoved)
+    OnMoved(*this);
+}
+
+MenuItem::MenuItem(std::string name, std::string caption, unsigned short shortcut)
+    : name_(std::move(name)), caption_(std::move(caption)), shortcut_(shortcut) {}
+
+void MenuItem::Click(Control& sender) {
+  if (enabled_ && OnClick)
+    OnClick(sender);
+}
+
+MenuItem& PopupMenu::Add(std::string name, std::string caption, unsigned short shortcut) {
+  items_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption), shortcut));
+  return *items_.back();
+}
+
+MenuItem* PopupMenu::FindShortcut(unsigned short shortcut) const {
+  for (const auto& item : items_)
+    if (shortcut != 0 && item->Shortcut() == shortcut && item->Enabled())
+      return item.get();
+  return nullptr;
+}
+
+}  // namespace tolvane

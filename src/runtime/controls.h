@@ -1,0 +1,167 @@
+// The kinds of control the program's windows are made of.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/control.h"
+
+namespace tolvane {
+
+class Button : public Control {
+ public:
+  using Control::Control;
+};
+
+class Panel : public Control {
+ public:
+  using Control::Control;
+};
+
+class CheckBox : public Control {
+ public:
+  using Control::Control;
+  bool Checked() const { return checked_; }
+  // A change of state raises OnClick, as a click by the user does.
+  void SetChecked(bool checked);
+
+ private:
+  bool checked_ = false;
+};
+
+// Measures the width in pixels of a text in a font.
+using TextMeasurer = std::function<int(const tolvane::Font&, std::string_view)>;
+
+class Label : public Control {
+ public:
+  using Control::Control;
+  // With a measurer the label sizes its width to its caption.
+  void SetAutoSize(TextMeasurer measurer);
+
+ protected:
+  void CaptionChanged() override;
+
+ private:
+  TextMeasurer measurer_;
+};
+
+class GroupBox : public Control {
+ public:
+  using Control::Control;
+  // The frame and the caption band take their share of the area: the caption
+  // band is as high as the caption's font, and the frame is two pixels wide.
+  Rect AlignArea() const override;
+};
+
+class ListBox : public Control {
+ public:
+  using Control::Control;
+  const std::vector<std::string>& Items() const { return items_; }
+  void AddItem(std::string_view item);
+  void ClearItems();
+  int ItemIndex() const { return itemIndex_; }
+  // -1 clears the selection; an index outside the items does the same.
+  void SetItemIndex(int index);
+  int HorizontalExtent() const { return horizontalExtent_; }
+  void SetHorizontalExtent(int extent);
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+  int horizontalExtent_ = 0;
+};
+
+// Rich-text pane. Its content is plain text or an RTF document; the peer
+// renders it, and reads the text back as the control holds it.
+class RichEdit : public Control {
+ public:
+  using Control::Control;
+  void Clear();
+  void SetText(std::string_view text);
+  void AddLine(std::string_view line);
+  // RTF when the bytes begin with "{\rtf", as the system control requires;
+  // plain text otherwise.
+  void LoadDocument(std::string bytes);
+
+  bool IsRichText() const { return richText_; }
+  // Plain text, or the RTF document's bytes.
+  const std::string& Content() const { return content_; }
+  // The text as shown, lines separated by CR LF.
+  std::string Text() const;
+  std::vector<std::string> Lines() const;
+
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap);
+
+  void Scroll(int code);
+  void CopySelection();
+  void SelectAll();
+  void SetParagraphAlignment(int alignment);
+
+ private:
+  std::string content_;
+  bool richText_ = false;
+  bool readOnly_ = true;
+  bool wordWrap_ = true;
+};
+
+class Splitter : public Control {
+ public:
+  Splitter(std::string name, Control* parent, Control& resized, int minSize);
+  // A drag step that puts the splitter's left edge at `left` (parent
+  // coordinates). Changes the resized control's width within the limits, and
+  // raises OnMoved when it changed.
+  void DragTo(int left);
+  int MaxSize() const;
+  NotifyEvent OnMoved;
+
+ private:
+  Control& resized_;
+  int minSize_;
+};
+
+class MenuItem {
+ public:
+  MenuItem(std::string name, std::string caption, unsigned short shortcut = 0);
+  const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string_view caption) { caption_ = caption; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  bool IsSeparator() const { return caption_ == "-"; }
+  // Ctrl + key as 0x4000 + virtual key; 0 for none.
+  unsigned short Shortcut() const { return shortcut_; }
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string_view hint) { hint_ = hint; }
+  NotifyEvent OnClick;
+  // Runs the item's handler when it is enabled.
+  void Click(Control& sender);
+
+ private:
+  std::string name_;
+  std::string caption_;
+  unsigned short shortcut_;
+  std::string hint_;
+  bool enabled_ = true;
+};
+
+class PopupMenu {
+ public:
+  explicit PopupMenu(std::string name) : name_(std::move(name)) {}
+  const std::string& Name() const { return name_; }
+  MenuItem& Add(std::string name, std::string caption, unsigned short shortcut = 0);
+  const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
+  // The enabled item with this shortcut, if any.
+  MenuItem* FindShortcut(unsigned short shortcut) const;
+
+ private:
+  std::string name_;
+  std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,57 @@
+#include "runtime/form.h"
+
+namespace tolvane {
+
+Form::Form(std::string name, Application& app) : Control(std::move(name), nullptr), app_(app) {
+  SetVisible(false);
+}
+
+void Form::SetClientSize(int width, int height) {
+  clientWidth_ = width;
+  clientHeight_ = height;
+  SetBounds({Left(), Top(), width + extraWidth_, height + extraHeight_});
+  Realign();
+}
+
+void Form::SetFrameExtents(int extraWidth, int extraHeight) {
+  extraWidth_ = extraWidth;
+  extraHeight_ = extraHeight;
+  SetBounds({Left(), Top(), clientWidth_ + extraWidth_, clientHeight_ + extraHeight_});
+}
+
+void Form::WindowResized(Rect outer, int clientWidth, int clientHeight) {
+  const bool changed = outer.width != Width() || outer.height != Height() ||
+                       clientWidth != clientWidth_ || clientHeight != clientHeight_;
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
+  extraWidth_ = outer.width - clientWidth;
+  extraHeight_ = outer.height - clientHeight;
+  SetBounds(outer);
+  Realign();
+  if (changed && OnResize)
+    OnResize(*this);
+}
+
+void Form::Show() {
+  shown_ = true;
+  SetVisible(true);
+  if (ControlPeer* peer = Peer())
+    peer->BringToFront();
+}
+
+bool Form::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery)
+    OnCloseQuery(*this, canClose);
+  return canClose;
+}
+
+void Form::Close() {
+  if (closed_ || !CloseQuery())
+    return;
+  closed_ = true;
+  if (ControlPeer* peer = Peer())
+    peer->CloseWindow();
+}
+
+}  // namespace tolvane

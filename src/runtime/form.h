@@ -1,0 +1,51 @@
+// A top-level window as a model: its outer bounds (screen coordinates), its
+// client area, and the controls placed in it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "runtime/application.h"
+#include "runtime/control.h"
+
+namespace tolvane {
+
+class Form : public Control {
+ public:
+  Form(std::string name, Application& app);
+  Application& App() const { return app_; }
+
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  // Sets the client size; the outer size follows with the frame's extents.
+  void SetClientSize(int width, int height);
+  // What the frame and caption bar add to the client size.
+  void SetFrameExtents(int extraWidth, int extraHeight);
+  Rect AlignArea() const override { return {0, 0, clientWidth_, clientHeight_}; }
+
+  // The native window was resized: realign, then raise OnResize.
+  void WindowResized(Rect outer, int clientWidth, int clientHeight);
+
+  bool Shown() const { return shown_; }
+  // Makes the window visible and brings it to the front.
+  void Show();
+  // Asks the window to close; OnCloseQuery may refuse.
+  void Close();
+  bool Closed() const { return closed_; }
+  // Runs the close query; true when the window may close.
+  bool CloseQuery();
+
+  NotifyEvent OnResize;
+  std::function<void(Control& sender, bool& canClose)> OnCloseQuery;
+
+ private:
+  Application& app_;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  int extraWidth_ = 8;
+  int extraHeight_ = 27;
+  bool shown_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace tolvane

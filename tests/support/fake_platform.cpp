@@ -1,0 +1,158 @@
+#include "support/fake_platform.h"
+
+#include <vector>
+
+#include "runtime/cp932_text.h"
+#include "runtime/font.h"
+
+namespace tolvane::testing {
+
+namespace {
+
+// Splits at backslashes that stand as characters of their own.
+std::vector<std::string> SplitPath(std::string_view path) {
+  std::vector<std::string> parts(1);
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(path[i]);
+    if (IsLeadByte(byte) && i + 1 < path.size()) {
+      parts.back() += path.substr(i, 2);
+      ++i;
+    } else if (byte == '\\') {
+      parts.emplace_back();
+    } else {
+      parts.back() += path[i];
+    }
+  }
+  return parts;
+}
+
+}  // namespace
+
+FakePlatform::FakePlatform() {
+  AddFolder("C:\\");
+}
+
+std::string FakePlatform::FullPath(std::string_view path) {
+  std::string absolute(path);
+  if (!HasDrivePart(path))
+    absolute = AddTrailingBackslash(currentDirectory_) + absolute;
+  const std::vector<std::string> parts = SplitPath(absolute);
+  std::vector<std::string> kept;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0 && (parts[i].empty() || parts[i] == "."))
+      continue;
+    if (parts[i] == "..") {
+      if (kept.size() > 1)
+        kept.pop_back();
+      continue;
+    }
+    kept.push_back(parts[i]);
+  }
+  std::string result;
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    result += (i ? "\\" : "") + kept[i];
+  if (kept.size() == 1)
+    result += "\\";  // the root of a drive
+  return result;
+}
+
+std::string FakePlatform::Key(std::string_view path) const {
+  std::string key = RemoveTrailingBackslash(const_cast<FakePlatform*>(this)->FullPath(path));
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    if (IsLeadByte(static_cast<unsigned char>(key[i])) && i + 1 < key.size()) {
+      ++i;
+      continue;
+    }
+    key[i] = FoldCase(key[i]);
+  }
+  return key;
+}
+
+void FakePlatform::AddFolder(const std::string& path) {
+  std::string key = Key(path);
+  while (!key.empty() && folders_.insert(key).second)
+    key = RemoveTrailingBackslash(FolderPart(key));
+}
+
+void FakePlatform::AddFile(const std::string& path, const std::string& bytes) {
+  files_[Key(path)] = File{bytes, 0};
+  AddFolder(FolderPart(FullPath(path)));
+}
+
+void FakePlatform::AddUnreadableFile(const std::string& path, int error) {
+  files_[Key(path)] = File{{}, error};
+  AddFolder(FolderPart(FullPath(path)));
+}
+
+bool FakePlatform::FolderExists(const std::string& key) const {
+  return folders_.count(key) > 0;
+}
+
+bool FakePlatform::SetCurrentDirectory(std::string_view path) {
+  if (path.empty() || !FolderExists(Key(path)))
+    return false;
+  currentDirectory_ = FullPath(path);
+  folderChanges.push_back(currentDirectory_);
+  return true;
+}
+
+bool FakePlatform::FileExists(std::string_view path) {
+  return !path.empty() && files_.count(Key(path)) > 0;
+}
+
+FileContent FakePlatform::ReadFile(std::string_view path) {
+  const auto it = path.empty() ? files_.end() : files_.find(Key(path));
+  if (it == files_.end())
+    return {2, {}};
+  if (it->second.error != 0)
+    return {it->second.error, {}};
+  return {0, it->second.bytes};
+}
+
+int FakePlatform::DriveType(std::string_view drive) {
+  const auto it = driveTypes_.find(Key(drive));
+  return it == driveTypes_.end() ? 3 : it->second;  // a fixed disk unless told otherwise
+}
+
+RegistryValue FakePlatform::ReadCurrentVersionValue(std::string_view name) {
+  return name == "ProgramFilesDir" ? programFiles : RegistryValue{RegistryValueKind::Missing, {}};
+}
+
+bool FakePlatform::CreateInstanceMutex(std::string_view) {
+  const bool existed = instanceMutexExists;
+  instanceMutexExists = true;
+  return existed;
+}
+
+int FakePlatform::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
+  messages.push_back({std::string(text), std::string(caption), style});
+  if (messageBoxAnswers.empty())
+    return mb::kIdOk;
+  const int answer = messageBoxAnswers.front();
+  messageBoxAnswers.pop_front();
+  return answer;
+}
+
+void FakePlatform::ProcessMessages() {
+  ++processMessagesCalls;
+  if (onProcessMessages)
+    onProcessMessages();
+}
+
+int FakePlatform::TextWidth(const Font& font, std::string_view text) {
+  return static_cast<int>(text.size()) * font.height / 2;
+}
+
+int FakePlatform::ShellExecute(std::string_view verb, std::string_view file,
+                               std::string_view parameters, std::string_view directory,
+                               int showCommand) {
+  shellCalls.push_back({std::string(verb), std::string(file), std::string(parameters),
+                        std::string(directory), showCommand});
+  if (shellResults.empty())
+    return 42;
+  const int result = shellResults.front();
+  shellResults.pop_front();
+  return result;
+}
+
+}  // namespace tolvane::testing

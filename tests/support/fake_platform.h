@@ -1,0 +1,104 @@
+// A platform in memory: files and folders with Windows path rules, scripted
+// answers for message boxes and the shell, and a record of every call that
+// reaches outside the program.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tolvane::testing {
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  unsigned style;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+struct ShellCall {
+  std::string verb, file, parameters, directory;
+  int show;
+  bool operator==(const ShellCall&) const = default;
+};
+
+class FakePlatform : public Platform {
+ public:
+  FakePlatform();
+
+  // The file system. Paths are matched ignoring letter case; a relative path
+  // is taken from the current folder.
+  void AddFile(const std::string& path, const std::string& bytes);
+  void AddFolder(const std::string& path);
+  // The file exists but reading it fails with the given system error.
+  void AddUnreadableFile(const std::string& path, int error = 5);
+  void SetDriveType(const std::string& drive, int type) { driveTypes_[Key(drive)] = type; }
+
+  std::string commandLine = "tolvane.exe";
+  std::string programPath = "C:\\disc\\tolvane.exe";
+  std::string windowsDirectory = "C:\\WINDOWS";
+  std::string systemDirectory = "C:\\WINDOWS\\system32";
+  std::string tempPath = "C:\\TEMP\\";
+  RegistryValue programFiles{RegistryValueKind::String, "C:\\Program Files"};
+  bool instanceMutexExists = false;
+
+  std::deque<int> messageBoxAnswers;  // answered in order; then IDOK
+  std::deque<int> shellResults;       // answered in order; then 42 (success)
+
+  std::vector<ShownMessage> messages;
+  std::vector<ShellCall> shellCalls;
+  std::vector<std::string> mciCommands;
+  std::vector<std::string> folderChanges;  // every successful change of the current folder
+  int processMessagesCalls = 0;
+  bool mutexClosed = false;
+  bool mutexReleased = false;
+  bool messageLoopRan = false;
+  // Runs at every ProcessMessages call, as queued window events would.
+  std::function<void()> onProcessMessages;
+
+  // Platform.
+  std::string CommandLine() override { return commandLine; }
+  std::string ProgramPath() override { return programPath; }
+  std::string WindowsDirectory() override { return windowsDirectory; }
+  std::string SystemDirectory() override { return systemDirectory; }
+  std::string TempPath() override { return tempPath; }
+  std::string FullPath(std::string_view path) override;
+  bool SetCurrentDirectory(std::string_view path) override;
+  std::string CurrentDirectory() override { return currentDirectory_; }
+  bool FileExists(std::string_view path) override;
+  FileContent ReadFile(std::string_view path) override;
+  int DriveType(std::string_view drive) override;
+  RegistryValue ReadCurrentVersionValue(std::string_view name) override;
+  bool CreateInstanceMutex(std::string_view name) override;
+  void CloseInstanceMutex() override { mutexClosed = true; }
+  void ReleaseInstanceMutex() override { mutexReleased = true; }
+  int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
+  void ProcessMessages() override;
+  // Deterministic: 6 pixels a byte at height 12, in proportion to the height.
+  int TextWidth(const Font& font, std::string_view text) override;
+  void CreateNativeWindow(Form&) override {}
+  void RunMessageLoop() override { messageLoopRan = true; }
+  int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                   std::string_view directory, int showCommand) override;
+  void SendMciCommand(std::string_view command) override { mciCommands.emplace_back(command); }
+
+ private:
+  struct File {
+    std::string bytes;
+    int error = 0;
+  };
+  std::string Key(std::string_view path) const;
+  bool FolderExists(const std::string& key) const;
+
+  std::map<std::string, File> files_;
+  std::set<std::string> folders_;
+  std::map<std::string, int> driveTypes_;
+  std::string currentDirectory_ = "C:\\";
+};
+
+}  // namespace tolvane::testing

@@ -1,0 +1,63 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "app/instance_guard.h"
+
+namespace tolvane {
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(CommandLine, SplitsAsTheRuntimeDoes) {
+  struct Case {
+    std::string line;
+    Words words;
+  } cases[] = {
+      {"tolvane.exe", Words{"tolvane.exe"}},
+      {"\"C:\\my disc\\tolvane.exe\" /i:x", Words{"C:\\my disc\\tolvane.exe", "/i:x"}},
+      {"t  /o:\"%WindowsDir%\\a.exe %param%b\"", Words{"t", "/o:%WindowsDir%\\a.exe %param%b"}},
+      {"t a\"b c\"d", Words{"t", "ab cd"}},
+      {"t \"\" x", Words{"t", "x"}},
+      {"t \"\"", Words{"t"}},
+      {"t\ta\x01"
+       "b",
+       Words{"t", "a", "b"}},
+      {"t \"unclosed word", Words{"t", "unclosed word"}},
+      {"", Words{}},
+      {"t \x83\x5C", Words{"t", "\x83\x5C"}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitCommandLine(c.line), c.words) << c.line;
+}
+
+TEST(InstanceGuard, OnlyIAndOAllowASecondInstance) {
+  struct Case {
+    Words args;
+    bool allowed;
+  } cases[] = {
+      {Words{"t"}, false},        {Words{"t", "/d:doc.rtf"}, false},
+      {Words{"t", "/o:x"}, true}, {Words{"t", "/O:x"}, true},
+      {Words{"t", "/I:x"}, true}, {Words{"t", "/d:x", "/i:menu.kwp"}, true},  // wherever it stands
+      {Words{"t", "/i"}, false},  {Words{"t", "/o"}, false},
+      {Words{"t", "o:"}, false},  {Words{"t", "/o:" + std::string(300, 'x')}, true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ScanInstanceOptions(c.args).SecondInstanceAllowed, c.allowed) << c.args.back();
+}
+
+TEST(InstanceGuard, StoresTenParametersCutAt255Bytes) {
+  Words args{"t"};
+  for (int i = 0; i < 12; ++i)
+    args.push_back("p" + std::to_string(i));
+  args[3] = std::string(300, 'y');
+  args.push_back("/o:x");  // beyond the tenth, still tested
+  const InstanceOptions options = ScanInstanceOptions(args);
+  EXPECT_EQ(options.StartupParams[0], "p0");
+  EXPECT_EQ(options.StartupParams[2], std::string(255, 'y'));
+  EXPECT_EQ(options.StartupParams[9], "p9");
+  EXPECT_TRUE(options.SecondInstanceAllowed);
+}
+
+}  // namespace
+}  // namespace tolvane
