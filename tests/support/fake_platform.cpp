@@ -155,4 +155,10 @@ int FakePlatform::ShellExecute(std::string_view verb, std::string_view file,
   return result;
 }
 
+void FakePlatform::SendMciCommand(std::string_view command) {
+  if (onMciCommand)
+    onMciCommand(command);
+  mciCommands.emplace_back(command);
+}
+
 }  // namespace tolvane::testing

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +21,11 @@ struct ShownMessage {
   unsigned style;
   bool operator==(const ShownMessage&) const = default;
 };
+
+inline void PrintTo(const ShownMessage& m, std::ostream* os) {
+  *os << "{\"" << m.text << "\", \"" << m.caption << "\", 0x" << std::hex << m.style << std::dec
+      << "}";
+}
 
 struct ShellCall {
   std::string verb, file, parameters, directory;
@@ -60,6 +66,8 @@ class FakePlatform : public Platform {
   bool messageLoopRan = false;
   // Runs at every ProcessMessages call, as queued window events would.
   std::function<void()> onProcessMessages;
+  // Runs at every sound command, before it is recorded.
+  std::function<void(std::string_view)> onMciCommand;
 
   // Platform.
   std::string CommandLine() override { return commandLine; }
@@ -85,7 +93,7 @@ class FakePlatform : public Platform {
   void RunMessageLoop() override { messageLoopRan = true; }
   int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                    std::string_view directory, int showCommand) override;
-  void SendMciCommand(std::string_view command) override { mciCommands.emplace_back(command); }
+  void SendMciCommand(std::string_view command) override;
 
  private:
   struct File {

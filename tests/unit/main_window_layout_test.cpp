@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "support/launcher_fixture.h"
+
+namespace tolvane {
+namespace {
+
+using testing::LauncherFixture;
+
+class MainWindowLayout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    l.DiscFile("AutoRun.KWP", "Short\r\n\r\na.exe\r\nA much longer caption\r\n\r\nb.exe\r\n");
+    ASSERT_TRUE(l.Start());
+  }
+  TForm1& f() { return *l.form; }
+  LauncherFixture l;
+};
+
+TEST_F(MainWindowLayout, LeftHalfFollowsTheClientAreaByAlignment) {
+  struct Case {
+    const Control* control;
+    Rect bounds;
+  } cases[] = {
+      {&f().Panel1, {0, 0, 503, 8}},     {&f().Panel8, {0, 316, 503, 30}},
+      {&f().Panel3, {0, 8, 7, 308}},     {&f().GroupBox1, {7, 8, 226, 308}},
+      {&f().Splitter, {233, 8, 8, 308}}, {&f().ListBox1, {10, 18, 206, 280}},
+      {&f().Panel4, {2, 15, 222, 3}},    {&f().Panel5, {2, 18, 8, 280}},
+      {&f().Panel6, {216, 18, 8, 280}},  {&f().Panel7, {2, 298, 222, 8}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.control->Bounds(), c.bounds) << c.control->Name();
+}
+
+// The right half for a frame that adds 8 to the width and 27 to the height.
+TEST_F(MainWindowLayout, RightHalfAtStartUp) {
+  EXPECT_EQ(f().Width(), 511);
+  EXPECT_EQ(f().Height(), 373);
+  struct Case {
+    const Control* control;
+    Rect bounds;
+  } cases[] = {
+      {&f().RichEdit1, {241, 32, 253, 245}}, {&f().Label1, {246, 16, 42, 12}},
+      {&f().CheckBox1, {281, 284, 97, 17}},  {&f().CheckBox2, {385, 284, 105, 17}},
+      {&f().Button1, {259, 308, 75, 25}},    {&f().Button4, {339, 308, 75, 25}},
+      {&f().Button2, {419, 308, 75, 25}},    {&f().Button5, {344, 7, 75, 17}},
+      {&f().Button3, {419, 7, 75, 17}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.control->Bounds(), c.bounds) << c.control->Name();
+}
+
+TEST_F(MainWindowLayout, ResizingMovesTheRightHalfAndStretchesTheList) {
+  f().WindowResized({0, 0, 611, 473}, 603, 446);
+  EXPECT_EQ(f().RichEdit1.Bounds(), (Rect{241, 32, 353, 345}));
+  EXPECT_EQ(f().CheckBox1.Bounds(), (Rect{381, 384, 97, 17}));
+  EXPECT_EQ(f().Button2.Bounds(), (Rect{519, 408, 75, 25}));
+  EXPECT_EQ(f().Button3.Left(), 519);
+  EXPECT_EQ(f().GroupBox1.Bounds(), (Rect{7, 8, 226, 408}));
+  EXPECT_EQ(f().ListBox1.Bounds(), (Rect{10, 18, 206, 380}));
+}
+
+TEST_F(MainWindowLayout, TinyWindowsClampAtZero) {
+  f().WindowResized({0, 0, 60, 40}, 52, 13);
+  EXPECT_EQ(f().RichEdit1.Width(), 0);
+  EXPECT_EQ(f().RichEdit1.Height(), 0);
+  EXPECT_EQ(f().GroupBox1.Height(), 0);
+  EXPECT_EQ(f().ListBox1.Height(), 0);
+}
+
+TEST_F(MainWindowLayout, SplitterKeepsTheListFrameUsable) {
+  struct Case {
+    int dragTo;  // the splitter's left edge the drag asks for
+    int frameWidth;
+    int splitterLeft;
+  } cases[] = {
+      {283, 276, 283},   // an ordinary move
+      {49, 51, 58},      // S = 49 is reset
+      {50, 43, 50},      // S = 50 stays
+      {20, 51, 58},      // down to the minimum: snaps shut, then restored
+      {1000, 458, 465},  // the maximum leaves 30 beside the other aligned controls
+  };
+  for (const Case& c : cases) {
+    f().Splitter.DragTo(c.dragTo);
+    EXPECT_EQ(f().GroupBox1.Width(), c.frameWidth) << c.dragTo;
+    EXPECT_EQ(f().Splitter.Left(), c.splitterLeft) << c.dragTo;
+    EXPECT_EQ(f().RichEdit1.Left(), c.splitterLeft + 8) << c.dragTo;
+    EXPECT_EQ(f().RichEdit1.Width(), 511 - c.splitterLeft - 25) << c.dragTo;
+    EXPECT_EQ(f().Label1.Left(), c.splitterLeft + 13) << c.dragTo;
+    EXPECT_EQ(f().Button3.Left(), 511 - 17 - 75) << c.dragTo;
+    EXPECT_EQ(f().Button5.Left(), 511 - 17 - 150) << c.dragTo;
+    // The splitter leaves the pane's height and the bottom row alone.
+    EXPECT_EQ(f().RichEdit1.Height(), 245);
+    EXPECT_EQ(f().Button1.Left(), 259);
+  }
+}
+
+TEST_F(MainWindowLayout, HorizontalExtentIsTheWidestCaptionPlusFive) {
+  // The fake measures 6.5 pixels a byte at the list's 13-pixel font.
+  EXPECT_EQ(f().Menu.ListCaptionMaxWidth, 21 * 13 / 2);
+  EXPECT_EQ(f().ListBox1.HorizontalExtent(), 21 * 13 / 2 + 5);
+}
+
+TEST(MainWindowEmptyList, StartsWithNothingSelected) {
+  LauncherFixture l;
+  l.DiscFile("AutoRun.KWP", "\r\n\r\n");
+  ASSERT_TRUE(l.Start());
+  TForm1& f = *l.form;
+  EXPECT_TRUE(f.Shown());
+  EXPECT_EQ(f.ListBox1.ItemIndex(), -1);
+  EXPECT_EQ(f.ListBox1.HorizontalExtent(), 5);
+  EXPECT_FALSE(f.Button1.Enabled());
+  EXPECT_FALSE(f.Button4.Enabled());
+  EXPECT_EQ(f.RichEdit1.Text(), "");
+  // A click or key release on the empty list reads no entry.
+  f.ListBox1Click(f.ListBox1);
+  EXPECT_EQ(f.RichEdit1.Text(), "");
+}
+
+TEST(MainWindowDesign, CaptionsHintsAndInitialStates) {
+  LauncherFixture l;
+  l.DiscFile("AutoRun.KWT", "");
+  ASSERT_TRUE(l.Start());
+  TForm1& f = *l.form;
+  struct Case {
+    const Control* control;
+    std::string caption, hint;
+    bool hintShown, enabled, visible;
+  } cases[] = {
+      {&f.GroupBox1, "ターゲット選択", "ターゲットを選択します。", false, true, true},
+      {&f.Splitter, "", "「ターゲット選択」と「テキスト」の幅を変更します。", false, true, true},
+      {&f.CheckBox1, "右端で折り返す", "チェックを入れた場合、テキストを右端で折り返します。", true,
+       true, true},
+      {&f.CheckBox2, "ﾃｷｽﾄを表示する", "チェックを入れた場合、テキストを表示します。", true, true,
+       true},
+      {&f.Button5, "CD表示(&D)", "CDの内容を表示します。", true, true, true},
+      {&f.Button3, "About(&A)", "バージョン情報を表示します。", true, true, true},
+      {&f.Button1, "実行(&R)", "実行", true, false, true},
+      {&f.Button4, "ﾌｫﾙﾀﾞ(&O)", "選択したファイルがあるフォルダを表示します。", true, false, true},
+      {&f.Button2, "閉じる(&X)", "ランチャーを終了します。", true, true, true},
+      {&f.RichEdit1, "", "テキスト", true, true, true},
+      {&f.RichEdit2, "", "ﾃｷｽﾄ", true, true, false},
+      {&f.lblListWidth, "lblListWidth", "", false, true, false},
+      {&f.Label1, "テキスト", "", false, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control->Name());
+    EXPECT_EQ(c.control->Caption(), c.caption);
+    EXPECT_EQ(c.control->Hint(), c.hint);
+    EXPECT_EQ(c.control->ShowHint(), c.hintShown);
+    EXPECT_EQ(c.control->Enabled(), c.enabled);
+    EXPECT_EQ(c.control->Visible(), c.visible);
+  }
+  EXPECT_EQ(f.Caption(), "Tolvane");
+  EXPECT_EQ(f.ClientWidth(), 503);
+  EXPECT_EQ(f.ClientHeight(), 346);
+  EXPECT_TRUE(f.CheckBox1.Checked());
+  EXPECT_TRUE(f.CheckBox2.Checked());
+  EXPECT_TRUE(f.RichEdit1.WordWrap());
+  EXPECT_FALSE(f.RichEdit2.WordWrap());
+  EXPECT_EQ(f.N2.Shortcut(), 16466);
+  EXPECT_EQ(f.N4.Shortcut(), 16463);
+  EXPECT_EQ(f.N2.Caption(), "実行(&R)");
+  EXPECT_EQ(f.N4.Caption(), "ﾌｫﾙﾀﾞ表示(&O)");
+  EXPECT_EQ(f.ListBox1.Popup(), &f.PopupMenu2);
+  EXPECT_EQ(f.RichEdit2.Popup(), &f.PopupMenu1);
+}
+
+}  // namespace
+}  // namespace tolvane
