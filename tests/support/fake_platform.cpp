@@ -36,9 +36,16 @@ std::string FakePlatform::FullPath(std::string_view path) {
   std::string absolute(path);
   if (!HasDrivePart(path))
     absolute = AddTrailingBackslash(currentDirectory_) + absolute;
-  const std::vector<std::string> parts = SplitPath(absolute);
+  std::vector<std::string> parts = SplitPath(absolute);
   std::vector<std::string> kept;
   for (std::size_t i = 0; i < parts.size(); ++i) {
+    // Windows drops trailing blanks and periods of a name ("a.exe " is "a.exe").
+    if (i > 0 && parts[i] != "." && parts[i] != "..") {
+      std::string& part = parts[i];
+      while (!part.empty() && (part.back() == ' ' || part.back() == '.') &&
+             IsCharStart(part, part.size() - 1))
+        part.pop_back();
+    }
     if (i > 0 && (parts[i].empty() || parts[i] == "."))
       continue;
     if (parts[i] == "..") {

@@ -1,0 +1,34 @@
+// A disc written for one case into a fresh temporary folder: the given files
+// and a copy of tolvane.exe, which reads its menu beside itself. The folder
+// is removed when the disc goes out of scope.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct DiscFile {
+  std::string name;   // UTF-8, relative to the disc's root; "\" separates folders
+  std::string bytes;  // the content, byte for byte (code page 932 for texts)
+};
+
+class FixtureDisc {
+ public:
+  explicit FixtureDisc(const std::vector<DiscFile>& files);
+  ~FixtureDisc();
+  FixtureDisc(const FixtureDisc&) = delete;
+  FixtureDisc& operator=(const FixtureDisc&) = delete;
+
+  const std::wstring& Root() const { return root_; }  // without a trailing backslash
+  std::wstring Path(std::string_view relativeUtf8) const;
+  std::wstring Program() const { return root_ + L"\\tolvane.exe"; }
+
+ private:
+  std::wstring root_;
+};
+
+// The folder of the driver program, where the build puts tolvane.exe and probe.exe.
+std::wstring DriverFolder();
+
+}  // namespace e2e

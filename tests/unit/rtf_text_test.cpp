@@ -1,0 +1,73 @@
+#include "runtime/rtf_text.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/controls.h"
+
+namespace tolvane {
+namespace {
+
+TEST(RtfForControl, RawDoubleByteCharactersBecomeHexEscapes) {
+  struct Case {
+    std::string in, out;
+  } cases[] = {
+      // 表 0x95 0x5C, 本 0x96 0x7B, ソ 0x83 0x5C: trail bytes "\", "{" and "\".
+      {"{\\rtf1\\ansicpg932 \x95\x5C\x96\x7B\x83\x5C}",
+       "{\\rtf1\\ansicpg932 \\'95\\'5c\\'96\\'7b\\'83\\'5c}"},
+      {"{\\rtf1\\ansicpg932 a\\'82\\'a0b}", "{\\rtf1\\ansicpg932 a\\'82\\'a0b}"},
+      {"{\\rtf1\\ansicpg932 \\b \x93\xFA}", "{\\rtf1\\ansicpg932 \\b \\'93\\'fa}"},
+      // Half-width katakana are single bytes and stay.
+      {"{\\rtf1\\ansicpg932 \xB1}", "{\\rtf1\\ansicpg932 \xB1}"},
+      // Binary data is left alone.
+      {std::string("{\\rtf1\\ansicpg932 {\\pict\\bin3 \x95\x5C\x83}\x95\x5C}"),
+       std::string("{\\rtf1\\ansicpg932 {\\pict\\bin3 \x95\x5C\x83}\\'95\\'5c}")},
+      // A document that names no code page is declared code page 932.
+      {"{\\rtf1 \x93\xFA}", "{\\rtf1\\ansicpg932 \\'93\\'fa}"},
+      {"{\\rtf1\\ansi \x93\xFA}", "{\\rtf1\\ansicpg932 \\ansi \\'93\\'fa}"},
+      // A lone lead byte at the end.
+      {"{\\rtf1\\ansicpg932 \x93", "{\\rtf1\\ansicpg932 \x93"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(PrepareRtfForControl(c.in), c.out) << c.in;
+}
+
+TEST(RtfForControl, HugeBinaryLengthDoesNotReadPastTheEnd) {
+  EXPECT_EQ(PrepareRtfForControl("{\\rtf1\\ansicpg932 \\bin999999999 ab"),
+            "{\\rtf1\\ansicpg932 \\bin999999999 ab");
+}
+
+TEST(RtfPlainText, ReadsTextOutOfTheMarkup) {
+  struct Case {
+    std::string rtf, text;
+  } cases[] = {
+      {"{\\rtf1\\ansi{\\fonttbl{\\f0 Gothic;}}{\\colortbl;\\red255;}\\f0 Hello\\par World}",
+       "Hello\r\nWorld"},
+      {"{\\rtf1 a\\tab b\\line c}", "a\tb\r\nc"},
+      {"{\\rtf1 \\'95\\'5c\x96\x7B}", "\x95\x5C\x96\x7B"},
+      {"{\\rtf1 \\{x\\}\\\\}", "{x}\\"},
+      {"{\\rtf1 {\\*\\generator x;}y}", "y"},
+      {"{\\rtf1\\uc1 \\u26085?z}", "?z"},
+      {"{\\rtf1 {\\b unterminated", "unterminated"},
+      {"}}}{\\rtf1 x", "x"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(RtfPlainText(c.rtf), c.text) << c.rtf;
+}
+
+TEST(RichEditModel, LinesOfTheText) {
+  RichEdit pane("pane", nullptr);
+  pane.SetText("a\r\nb\nc\rd\r\n");
+  EXPECT_EQ(pane.Lines(), (std::vector<std::string>{"a", "b", "c", "d"}));
+  pane.SetText("a\r\n\r\nlast");
+  EXPECT_EQ(pane.Lines(), (std::vector<std::string>{"a", "", "last"}));
+  pane.Clear();
+  pane.AddLine("x");
+  pane.AddLine("y");
+  EXPECT_EQ(pane.Text(), "x\r\ny\r\n");
+  pane.LoadDocument("{\\rtf1 r}");
+  EXPECT_TRUE(pane.IsRichText());
+  EXPECT_EQ(pane.Text(), "r");
+}
+
+}  // namespace
+}  // namespace tolvane
