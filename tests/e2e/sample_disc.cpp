@@ -1,0 +1,23 @@
+#include "sample_disc.h"
+
+#include "text.h"
+
+namespace e2e {
+
+std::vector<DiscFile> SampleDisc() {
+  return {
+      {"AutoRun.KWP", Cp932("はじめにお読みください\r\n"
+                            ".\r\n"
+                            "readme.txt\r\n"
+                            "ソフトウェアのインストール\r\n"
+                            "setup\r\n"
+                            "setup.exe\r\n"
+                            "ホームページ\r\n"
+                            ".\r\n"
+                            "http://www.example.com/\r\n")},
+      {"readme.txt", Cp932("このディスクの説明です。\r\n")},
+      {"setup\\setup.exe", "MZ"},
+  };
+}
+
+}  // namespace e2e

@@ -1,0 +1,21 @@
+// A small valid disc: an AutoRun.KWP of three entries and their files.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "fixture_disc.h"
+
+namespace e2e {
+
+std::vector<DiscFile> SampleDisc();
+
+// The captions of SampleDisc's menu, in file order. "ソ" is 0x83 0x5C in
+// code page 932: a trail byte that is a backslash.
+inline const std::vector<std::string_view> kSampleCaptions = {
+    "はじめにお読みください",
+    "ソフトウェアのインストール",
+    "ホームページ",
+};
+
+}  // namespace e2e
