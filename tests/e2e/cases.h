@@ -22,7 +22,8 @@ std::vector<Case> MainWindowCases();
 template <typename Row, std::size_t N, typename Run>
 std::vector<Case> CasesOf(const Row (&rows)[N], Run run) {
   std::vector<Case> cases;
-  for (const Row& row : rows) cases.push_back({row.name, [&row, run] { run(row); }});
+  for (const Row& row : rows)
+    cases.push_back({row.name, [&row, run] { run(row); }});
   return cases;
 }
 

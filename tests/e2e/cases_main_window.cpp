@@ -21,7 +21,8 @@ struct MainWindowCase {
 
 HWND RequireControl(HWND mainWindow, int id, std::string_view name) {
   const HWND control = FindControl(mainWindow, id);
-  if (!control) Abort("expected the control " + std::string(name) + ", got none");
+  if (!control)
+    Abort("expected the control " + std::string(name) + ", got none");
   return control;
 }
 

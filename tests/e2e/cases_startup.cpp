@@ -26,7 +26,8 @@ void RunStartupMessage(const StartupMessageCase& c) {
   const HWND box = launcher.WaitForMessageBox();
   ExpectMessageBox(box, c.box);
   ExpectTrue("the main window hidden while the message shows", !launcher.MainWindowSeen());
-  if (!AnswerMessageBox(box, IDOK)) Abort("the message box has no OK button");
+  if (!AnswerMessageBox(box, IDOK))
+    Abort("the message box has no OK button");
   switch (c.after) {
     case AfterAnswer::ProcessEnds:
       launcher.ExpectExit(0);

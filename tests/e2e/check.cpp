@@ -34,24 +34,31 @@ void ExpectText(std::string_view what, std::string_view expectedUtf8, std::wstri
 }
 
 void ExpectTrue(std::string_view what, bool holds) {
-  if (!holds) Fail("expected " + std::string(what));
+  if (!holds)
+    Fail("expected " + std::string(what));
 }
 
 void ExpectLines(std::string_view what, const std::vector<std::string_view>& expectedUtf8,
                  const std::vector<std::wstring>& got) {
   std::vector<std::wstring> expected;
-  for (std::string_view line : expectedUtf8) expected.push_back(Wide(line));
+  for (std::string_view line : expectedUtf8)
+    expected.push_back(Wide(line));
   if (expected == got)
     return;
   auto list = [](const std::vector<std::wstring>& lines) {
     std::string text = "[";
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? ", " : "") + Quoted(lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      text += (i ? ", " : "") + Quoted(lines[i]);
     return text + "]";
   };
   Fail(std::string(what) + ": expected " + list(expected) + ", got " + list(got));
 }
 
-int FailureCount() { return failures; }
-void ResetFailures() { failures = 0; }
+int FailureCount() {
+  return failures;
+}
+void ResetFailures() {
+  failures = 0;
+}
 
 }  // namespace e2e

@@ -17,7 +17,8 @@ namespace {
 std::vector<Case> AllCases() {
   std::vector<Case> all;
   for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases})
-    for (Case& c : group()) all.push_back(std::move(c));
+    for (Case& c : group())
+      all.push_back(std::move(c));
   return all;
 }
 
@@ -38,14 +39,16 @@ bool RunCase(const Case& c) {
 int Main(const std::vector<std::string>& args) {
   const std::vector<Case> cases = AllCases();
   if (args.size() == 1 && args[0] == "--list") {
-    for (const Case& c : cases) Print(c.name);
+    for (const Case& c : cases)
+      Print(c.name);
     return 0;
   }
   std::vector<const Case*> chosen;
   for (const std::string& name : args) {
     const Case* found = nullptr;
     for (const Case& c : cases)
-      if (c.name == name) found = &c;
+      if (c.name == name)
+        found = &c;
     if (!found) {
       Print("unknown case " + name + " (--list shows them)");
       return 2;
@@ -53,11 +56,16 @@ int Main(const std::vector<std::string>& args) {
     chosen.push_back(found);
   }
   if (args.empty())
-    for (const Case& c : cases) chosen.push_back(&c);
+    for (const Case& c : cases)
+      chosen.push_back(&c);
 
+  // The session runs with code page 1252 as the ANSI one, so that a reliance
+  // on the A functions shows; the log says which it was.
+  Print("ANSI code page " + std::to_string(GetACP()));
   int failed = 0;
   for (const Case* c : chosen)
-    if (!RunCase(*c)) ++failed;
+    if (!RunCase(*c))
+      ++failed;
   if (chosen.size() > 1)
     Print(std::to_string(chosen.size() - failed) + " of " + std::to_string(chosen.size()) +
           " cases passed");
@@ -69,6 +77,7 @@ int Main(const std::vector<std::string>& args) {
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) args.push_back(e2e::Utf8(argv[i]));
+  for (int i = 1; i < argc; ++i)
+    args.push_back(e2e::Utf8(argv[i]));
   return e2e::Main(args);
 }

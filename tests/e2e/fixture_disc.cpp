@@ -16,11 +16,14 @@ void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Abort("cannot create " + Utf8(path));
+  if (file == INVALID_HANDLE_VALUE)
+    Abort("cannot create " + Utf8(path));
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
-  if (!ok || written != bytes.size()) Abort("cannot write " + Utf8(path));
+  if (!ok || written != bytes.size())
+    Abort("cannot write " + Utf8(path));
 }
 
 void RemoveTree(const std::wstring& folder) {
@@ -29,7 +32,8 @@ void RemoveTree(const std::wstring& folder) {
   if (search != INVALID_HANDLE_VALUE) {
     do {
       const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
+      if (name == L"." || name == L"..")
+        continue;
       const std::wstring path = folder + L"\\" + name;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(path);
@@ -51,8 +55,10 @@ std::wstring FreshTempFolder() {
     const std::wstring folder = std::wstring(temp) + L"tolvane-e2e-" +
                                 std::to_wstring(GetCurrentProcessId()) + L"-" +
                                 std::to_wstring(++counter);
-    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
-    if (GetLastError() != ERROR_ALREADY_EXISTS) Abort("cannot create " + Utf8(folder));
+    if (CreateDirectoryW(folder.c_str(), nullptr))
+      return folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+      Abort("cannot create " + Utf8(folder));
   }
 }
 
@@ -70,14 +76,17 @@ FixtureDisc::FixtureDisc(const std::vector<DiscFile>& files) : root_(FreshTempFo
     const std::wstring program = DriverFolder() + L"\\tolvane.exe";
     if (!CopyFileW(program.c_str(), Program().c_str(), FALSE))
       Abort("cannot copy " + Utf8(program) + " to the fixture disc");
-    for (const DiscFile& file : files) WriteWholeFile(Path(file.name), file.bytes);
+    for (const DiscFile& file : files)
+      WriteWholeFile(Path(file.name), file.bytes);
   } catch (...) {
     RemoveTree(root_);
     throw;
   }
 }
 
-FixtureDisc::~FixtureDisc() { RemoveTree(root_); }
+FixtureDisc::~FixtureDisc() {
+  RemoveTree(root_);
+}
 
 std::wstring FixtureDisc::Path(std::string_view relativeUtf8) const {
   return root_ + L"\\" + Wide(relativeUtf8);

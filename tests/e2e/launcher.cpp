@@ -9,7 +9,8 @@ namespace e2e {
 
 Launcher::Launcher(const std::wstring& program, std::wstring_view parameters) {
   std::wstring commandLine = L"\"" + program + L"\"";
-  if (!parameters.empty()) commandLine += L" " + std::wstring(parameters);
+  if (!parameters.empty())
+    commandLine += L" " + std::wstring(parameters);
   const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -25,7 +26,8 @@ Launcher::~Launcher() {
 }
 
 void Launcher::Terminate() {
-  if (!Running()) return;
+  if (!Running())
+    return;
   TerminateProcess(process_.hProcess, 1);
   WaitForSingleObject(process_.hProcess, kExitTimeoutMs);
 }
@@ -39,7 +41,8 @@ std::optional<DWORD> Launcher::WaitForExit(DWORD timeoutMs) {
     Observe();
     return !Running();
   });
-  if (Running()) return std::nullopt;
+  if (Running())
+    return std::nullopt;
   DWORD code = 0;
   GetExitCodeProcess(process_.hProcess, &code);
   return code;
@@ -48,8 +51,8 @@ std::optional<DWORD> Launcher::WaitForExit(DWORD timeoutMs) {
 void Launcher::ExpectExit(DWORD expectedCode, DWORD timeoutMs) {
   const std::optional<DWORD> code = WaitForExit(timeoutMs);
   if (!code)
-    Abort("the launcher did not end within " + std::to_string(timeoutMs) + " ms; its windows: " +
-          DescribeWindows(ProcessId()));
+    Abort("the launcher did not end within " + std::to_string(timeoutMs) +
+          " ms; its windows: " + DescribeWindows(ProcessId()));
   ExpectEqual("exit code", expectedCode, *code);
 }
 
@@ -65,8 +68,7 @@ HWND Launcher::WaitForAnyWindow(DWORD timeoutMs) {
   return WaitForVisible({}, "a window", timeoutMs);
 }
 
-HWND Launcher::WaitForVisible(std::wstring_view className, std::string_view what,
-                              DWORD timeoutMs) {
+HWND Launcher::WaitForVisible(std::wstring_view className, std::string_view what, DWORD timeoutMs) {
   HWND found = nullptr;
   WaitUntil(timeoutMs, [&] {
     Observe();
@@ -74,13 +76,16 @@ HWND Launcher::WaitForVisible(std::wstring_view className, std::string_view what
                               : FindTopLevel(ProcessId(), className, true);
     return found != nullptr || !Running();
   });
-  if (!found) Abort("expected " + std::string(what) + ", got " + Describe());
+  if (!found)
+    Abort("expected " + std::string(what) + ", got " + Describe());
   return found;
 }
 
 void Launcher::Observe() {
-  if (FindTopLevel(ProcessId(), tolvane::ids::kMainWindowClass, true)) mainWindowSeen_ = true;
-  if (FindVisibleTopLevel(ProcessId())) anyWindowSeen_ = true;
+  if (FindTopLevel(ProcessId(), tolvane::ids::kMainWindowClass, true))
+    mainWindowSeen_ = true;
+  if (FindVisibleTopLevel(ProcessId()))
+    anyWindowSeen_ = true;
 }
 
 std::string Launcher::Describe() const {

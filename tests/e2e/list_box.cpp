@@ -18,7 +18,8 @@ std::vector<std::wstring> ListItems(HWND list) {
   const LRESULT count = Send(list, LB_GETCOUNT);
   for (LRESULT i = 0; i < count; ++i) {
     const LRESULT length = Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(i));
-    if (length == LB_ERR) break;
+    if (length == LB_ERR)
+      break;
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const LRESULT copied =
         Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
@@ -28,6 +29,8 @@ std::vector<std::wstring> ListItems(HWND list) {
   return items;
 }
 
-int ListSelection(HWND list) { return static_cast<int>(Send(list, LB_GETCURSEL)); }
+int ListSelection(HWND list) {
+  return static_cast<int>(Send(list, LB_GETCURSEL));
+}
 
 }  // namespace e2e

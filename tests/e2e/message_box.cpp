@@ -50,7 +50,8 @@ class Canvas {
     Pixels pixels{width_, height_, {}};
     const auto* begin = static_cast<const DWORD*>(bits_);
     pixels.data.assign(begin, begin + width_ * height_);
-    for (DWORD& p : pixels.data) p &= 0x00FFFFFF;
+    for (DWORD& p : pixels.data)
+      p &= 0x00FFFFFF;
     return pixels;
   }
 
@@ -67,8 +68,10 @@ HWND FindIconControl(HWND box) {
   EnumChildWindows(
       box,
       [](HWND child, LPARAM param) -> BOOL {
-        if (lstrcmpiW(ClassName(child).c_str(), L"Static") != 0) return TRUE;
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+        if (lstrcmpiW(ClassName(child).c_str(), L"Static") != 0)
+          return TRUE;
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+          return TRUE;
         *reinterpret_cast<HWND*>(param) = child;
         return FALSE;
       },
@@ -92,13 +95,12 @@ Pixels CaptureClient(HWND window) {
 // area, over the background colour.
 Pixels RenderIcon(LPCWSTR iconId, int width, int height, DWORD background) {
   Canvas canvas(width, height);
-  const HBRUSH brush = CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF,
-                                            background & 0xFF));
+  const HBRUSH brush =
+      CreateSolidBrush(RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF));
   const RECT all{0, 0, width, height};
   FillRect(canvas.Dc(), &all, brush);
   DeleteObject(brush);
-  DrawIconEx(canvas.Dc(), 0, 0, LoadIconW(nullptr, iconId), width, height, 0, nullptr,
-             DI_NORMAL);
+  DrawIconEx(canvas.Dc(), 0, 0, LoadIconW(nullptr, iconId), width, height, 0, nullptr, DI_NORMAL);
   return canvas.Read();
 }
 
@@ -120,7 +122,8 @@ double Difference(const Pixels& a, const Pixels& b) {
 
 BoxIcon ClassifyOnce(HWND iconControl) {
   const Pixels shown = CaptureClient(iconControl);
-  if (shown.width == 0 || shown.height == 0) return BoxIcon::Unknown;
+  if (shown.width == 0 || shown.height == 0)
+    return BoxIcon::Unknown;
   // The corners of the standard icons are transparent.
   const DWORD background = shown.At(0, 0);
   struct Candidate {
@@ -149,12 +152,18 @@ BoxIcon ClassifyOnce(HWND iconControl) {
 
 std::string_view IconName(BoxIcon icon) {
   switch (icon) {
-    case BoxIcon::None: return "no icon";
-    case BoxIcon::Exclamation: return "exclamation";
-    case BoxIcon::Hand: return "hand (error)";
-    case BoxIcon::Asterisk: return "asterisk (information)";
-    case BoxIcon::Question: return "question";
-    case BoxIcon::Unknown: return "an unknown icon";
+    case BoxIcon::None:
+      return "no icon";
+    case BoxIcon::Exclamation:
+      return "exclamation";
+    case BoxIcon::Hand:
+      return "hand (error)";
+    case BoxIcon::Asterisk:
+      return "asterisk (information)";
+    case BoxIcon::Question:
+      return "question";
+    case BoxIcon::Unknown:
+      return "an unknown icon";
   }
   return "?";
 }
@@ -166,7 +175,8 @@ std::wstring MessageBoxText(HWND box) {
 
 BoxIcon MessageBoxIcon(HWND box) {
   const HWND iconControl = FindIconControl(box);
-  if (!iconControl) return BoxIcon::None;
+  if (!iconControl)
+    return BoxIcon::None;
   // The box may not have been painted yet when it is first found.
   BoxIcon icon = BoxIcon::Unknown;
   WaitUntil(kPaintTimeoutMs, [&] {
@@ -178,7 +188,8 @@ BoxIcon MessageBoxIcon(HWND box) {
 
 bool AnswerMessageBox(HWND box, int buttonId) {
   const HWND button = GetDlgItem(box, buttonId);
-  if (!button) return false;
+  if (!button)
+    return false;
   DWORD_PTR result = 0;
   SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
   return true;

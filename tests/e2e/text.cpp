@@ -8,16 +8,18 @@
 namespace e2e {
 
 std::wstring Wide(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                       nullptr, 0);
+  if (utf8.empty())
+    return {};
+  const int size =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(size), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
   return wide;
 }
 
 std::string Utf8(std::wstring_view text) {
-  if (text.empty()) return {};
+  if (text.empty())
+    return {};
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(size), '\0');
@@ -28,7 +30,8 @@ std::string Utf8(std::wstring_view text) {
 
 std::string Cp932(std::string_view utf8) {
   const std::wstring wide = Wide(utf8);
-  if (wide.empty()) return {};
+  if (wide.empty())
+    return {};
   BOOL lossy = FALSE;
   const int size = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(),
                                        static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
@@ -44,11 +47,21 @@ std::string Quoted(std::wstring_view text) {
   std::wstring out = L"\"";
   for (wchar_t c : text) {
     switch (c) {
-      case L'\n': out += L"\\n"; break;
-      case L'\r': out += L"\\r"; break;
-      case L'\t': out += L"\\t"; break;
-      case L'"': out += L"\\\""; break;
-      case L'\\': out += L"\\\\"; break;
+      case L'\n':
+        out += L"\\n";
+        break;
+      case L'\r':
+        out += L"\\r";
+        break;
+      case L'\t':
+        out += L"\\t";
+        break;
+      case L'"':
+        out += L"\\\"";
+        break;
+      case L'\\':
+        out += L"\\\\";
+        break;
       default:
         if (c < 0x20) {
           wchar_t escape[8];

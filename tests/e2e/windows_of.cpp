@@ -25,7 +25,8 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
         auto* s = reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == s->processId) s->windows.push_back(window);
+        if (owner == s->processId)
+          s->windows.push_back(window);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -34,15 +35,18 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
 
 HWND FindTopLevel(DWORD processId, std::wstring_view className, bool visibleOnly) {
   for (HWND window : TopLevelWindows(processId)) {
-    if (visibleOnly && !IsWindowVisible(window)) continue;
-    if (ClassName(window) == className) return window;
+    if (visibleOnly && !IsWindowVisible(window))
+      continue;
+    if (ClassName(window) == className)
+      return window;
   }
   return nullptr;
 }
 
 HWND FindVisibleTopLevel(DWORD processId) {
   for (HWND window : TopLevelWindows(processId))
-    if (IsWindowVisible(window)) return window;
+    if (IsWindowVisible(window))
+      return window;
   return nullptr;
 }
 
@@ -72,7 +76,8 @@ HWND FindControl(HWND top, int id) {
       top,
       [](HWND window, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<ControlSearch*>(param);
-        if (GetDlgCtrlID(window) != s->id) return TRUE;
+        if (GetDlgCtrlID(window) != s->id)
+          return TRUE;
         s->found = window;
         return FALSE;
       },
@@ -83,8 +88,10 @@ HWND FindControl(HWND top, int id) {
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& ready) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
   for (;;) {
-    if (ready()) return true;
-    if (GetTickCount64() >= end) return false;
+    if (ready())
+      return true;
+    if (GetTickCount64() >= end)
+      return false;
     Sleep(50);
   }
 }
@@ -92,7 +99,8 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& ready) {
 std::string DescribeWindows(DWORD processId) {
   std::string description;
   for (HWND window : TopLevelWindows(processId)) {
-    if (!description.empty()) description += ", ";
+    if (!description.empty())
+      description += ", ";
     description += Utf8(ClassName(window)) + " " + Quoted(WindowText(window)) +
                    (IsWindowVisible(window) ? " (visible)" : " (hidden)");
   }

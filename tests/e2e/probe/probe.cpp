@@ -10,7 +10,8 @@
 namespace {
 
 std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
+  if (text.empty())
+    return {};
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(size), '\0');
@@ -22,11 +23,13 @@ std::string Utf8(const std::wstring& text) {
 std::wstring LogPath() {
   wchar_t named[MAX_PATH];
   const DWORD length = GetEnvironmentVariableW(L"TOLVANE_PROBE_LOG", named, MAX_PATH);
-  if (length > 0 && length < MAX_PATH) return named;
+  if (length > 0 && length < MAX_PATH)
+    return named;
   wchar_t self[MAX_PATH];
   std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
   const std::size_t dot = path.find_last_of(L'.');
-  if (dot != std::wstring::npos && dot > path.find_last_of(L'\\')) path.erase(dot);
+  if (dot != std::wstring::npos && dot > path.find_last_of(L'\\'))
+    path.erase(dot);
   return path + L".log";
 }
 
@@ -35,11 +38,12 @@ std::wstring LogPath() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t folder[MAX_PATH];
   const DWORD folderLength = GetCurrentDirectoryW(MAX_PATH, folder);
-  const std::string record = Utf8(GetCommandLineW()) + "\n" +
-                             Utf8(std::wstring(folder, folderLength)) + "\n";
+  const std::string record =
+      Utf8(GetCommandLineW()) + "\n" + Utf8(std::wstring(folder, folderLength)) + "\n";
   const HANDLE log = CreateFileW(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (log == INVALID_HANDLE_VALUE) return 1;
+  if (log == INVALID_HANDLE_VALUE)
+    return 1;
   DWORD written = 0;
   WriteFile(log, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   CloseHandle(log);

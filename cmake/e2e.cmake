@@ -1,0 +1,87 @@
+# End-to-end tests: a Win32 driver, run under Wine on a virtual display,
+# starts the real tolvane.exe on fixture discs and checks what a user sees.
+# Included by the Windows build when TOLVANE_E2E is ON.
+if(NOT TOLVANE_E2E)
+  return()
+endif()
+
+set(TOLVANE_E2E_DIR ${CMAKE_SOURCE_DIR}/tests/e2e)
+file(GLOB TOLVANE_E2E_SOURCES CONFIGURE_DEPENDS ${TOLVANE_E2E_DIR}/*.cpp)
+
+# The driver compares texts as UTF-16 against UTF-8 literals, so it is built
+# with a UTF-8 execution character set instead of the program's code page 932.
+add_executable(tolvane_e2e ${TOLVANE_E2E_SOURCES})
+target_include_directories(tolvane_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(tolvane_e2e PRIVATE -fexec-charset=UTF-8 -municode)
+target_compile_definitions(tolvane_e2e PRIVATE UNICODE _UNICODE)
+target_link_options(tolvane_e2e PRIVATE -municode -static)
+target_link_libraries(tolvane_e2e PRIVATE user32 gdi32 kernel32)
+
+# Stands in for a disc's program in launch tests; records how it was started.
+add_executable(probe WIN32 ${TOLVANE_E2E_DIR}/probe/probe.cpp)
+target_compile_options(probe PRIVATE -fexec-charset=UTF-8 -municode)
+target_link_options(probe PRIVATE -municode -static)
+
+# The driver copies tolvane.exe and probe.exe from its own folder.
+add_dependencies(tolvane_e2e probe)
+if(TARGET tolvane)
+  add_dependencies(tolvane_e2e tolvane)
+endif()
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TOLVANE_WINE_ARCH win64)
+else()
+  set(TOLVANE_WINE_ARCH win32)
+endif()
+execute_process(COMMAND ${CMAKE_SOURCE_DIR}/tools/setup --print-wine-arch
+  OUTPUT_VARIABLE TOLVANE_HOST_WINE_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT TOLVANE_HOST_WINE_ARCH STREQUAL TOLVANE_WINE_ARCH)
+  message(WARNING "Wine on this machine runs the ${TOLVANE_HOST_WINE_ARCH} build, not this "
+    "${TOLVANE_WINE_ARCH} one: the end-to-end tests of this tree will fail here.")
+endif()
+
+set(TOLVANE_E2E_STATE ${CMAKE_BINARY_DIR}/e2e-session)
+set(TOLVANE_E2E_ENVIRONMENT
+  TOLVANE_WINE_ARCH=${TOLVANE_WINE_ARCH}
+  WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix
+  TOLVANE_E2E_STATE=${TOLVANE_E2E_STATE})
+
+# One display and one Wine server for the whole run.
+add_test(NAME e2e.session.start
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/e2e-session start ${TOLVANE_E2E_STATE})
+add_test(NAME e2e.session.stop
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/e2e-session stop ${TOLVANE_E2E_STATE})
+# Creating the prefix on a first run takes a while.
+set_tests_properties(e2e.session.start PROPERTIES
+  FIXTURES_SETUP tolvane_wine_session TIMEOUT 300 LABELS e2e
+  ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
+set_tests_properties(e2e.session.stop PROPERTIES
+  FIXTURES_CLEANUP tolvane_wine_session TIMEOUT 60 LABELS e2e
+  ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
+
+# Every row `.name = "..."` of the driver's case tables is one test.
+set(TOLVANE_E2E_CASES)
+foreach(source ${TOLVANE_E2E_SOURCES})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  file(STRINGS ${source} rows REGEX "\\.name = \"[a-z0-9_]+\"")
+  foreach(row IN LISTS rows)
+    string(REGEX MATCH "\\.name = \"([a-z0-9_]+)\"" match "${row}")
+    if(CMAKE_MATCH_1 IN_LIST TOLVANE_E2E_CASES)
+      message(FATAL_ERROR "The end-to-end case ${CMAKE_MATCH_1} is named twice.")
+    endif()
+    list(APPEND TOLVANE_E2E_CASES ${CMAKE_MATCH_1})
+  endforeach()
+endforeach()
+
+foreach(case IN LISTS TOLVANE_E2E_CASES)
+  add_test(NAME e2e.${case}
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-exec $<TARGET_FILE:tolvane_e2e> ${case})
+  # Every case starts launchers, and the instance mutex "Tolvane" is shared by
+  # all processes of the session: cases never overlap.
+  set_tests_properties(e2e.${case} PROPERTIES
+    FIXTURES_REQUIRED tolvane_wine_session
+    RESOURCE_LOCK tolvane_instance
+    TIMEOUT 60
+    LABELS e2e
+    ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
+endforeach()
