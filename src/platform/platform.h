@@ -25,6 +25,9 @@ inline constexpr int kIdNo = 7;
 
 inline constexpr int kDriveCdRom = 5;
 
+// ShellExecute's result when the user refused elevation: not an error.
+inline constexpr int kShellCancelled = -1;
+
 struct FileContent {
   int error = 0;  // the system's error code; 0 when the bytes were read
   std::string bytes;

@@ -1,0 +1,29 @@
+# tolvane.exe: the portable core, the Win32 layer and the resources, linked
+# statically so that the program needs no DLL beyond those every Windows has.
+enable_language(RC)
+# windres misreads a cp932 string that ends in a trail byte 0x5C: the script
+# is UTF-8. (CMake passes only -D and -I from target options to windres.)
+string(APPEND CMAKE_RC_FLAGS " -c 65001")
+
+file(GLOB TOLVANE_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+add_executable(tolvane WIN32 src/app/main.cpp ${TOLVANE_WIN32_SOURCES} res/tolvane.rc)
+target_link_libraries(tolvane PRIVATE tolvane_core comctl32 ole32 shell32 advapi32 gdi32 user32
+                                      kernel32)
+target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                           _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
+
+foreach(_tolvane_target tolvane tolvane_core)
+  target_compile_options(${_tolvane_target} PRIVATE
+                         $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections>)
+endforeach()
+target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
+                    -Wl,--nxcompat,--dynamicbase -mwindows)
+
+# A statically imported DLL that Windows does not always map from System32
+# would be searched for beside the program on the disc first.
+add_test(NAME import_table
+         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:tolvane>
+                 -P ${CMAKE_SOURCE_DIR}/tools/check-imports.cmake)
+
+# End-to-end tests through Wine (the driver and its cases live in tests/e2e/).
+include(${CMAKE_SOURCE_DIR}/cmake/e2e.cmake OPTIONAL)

@@ -1,0 +1,180 @@
+// Buttons, check boxes, labels, group boxes, list boxes and the spacer panels.
+#include "platform/win32/control_peers.h"
+
+#include <algorithm>
+
+#include "platform/win32/form_peer.h"
+#include "platform/win32/rich_edit_peer.h"
+#include "platform/win32/splitter_peer.h"
+#include "platform/win32/text_conversion.h"
+#include "runtime/controls.h"
+
+namespace tolvane::win32 {
+
+namespace {
+
+class ButtonPeer final : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create() override { CreateChildWindow(WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP); }
+  void Command(UINT code) override {
+    if (code == BN_CLICKED && control_.OnClick)
+      owner_.Dispatch([this] { control_.OnClick(control_); });
+  }
+};
+
+class CheckBoxPeer final : public ChildPeer {
+ public:
+  CheckBoxPeer(FormPeer& owner, CheckBox& box) : ChildPeer(owner, box), box_(box) {}
+  void Create() override { CreateChildWindow(WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP); }
+  void Command(UINT code) override {
+    if (code != BN_CLICKED)
+      return;
+    const bool checked = SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    // The model raises OnClick itself when the state changes.
+    owner_.Dispatch([this, checked] { box_.SetChecked(checked); });
+  }
+  HBRUSH Colors(HDC dc) override { return ModelColors(dc); }
+
+ protected:
+  void Apply(Property property) override {
+    if (property == Property::Checked)
+      SendMessageW(hwnd_, BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+
+ private:
+  CheckBox& box_;
+};
+
+class LabelPeer final : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create() override { CreateChildWindow(WC_STATICW, SS_LEFT | SS_NOPREFIX); }
+  HBRUSH Colors(HDC dc) override { return ModelColors(dc); }
+};
+
+class GroupBoxPeer final : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  ~GroupBoxPeer() override {
+    if (hwnd_ != nullptr && IsWindow(hwnd_))
+      RemoveWindowSubclass(hwnd_, EraseInside, 0);
+  }
+  void Create() override {
+    if (CreateChildWindow(WC_BUTTONW, BS_GROUPBOX))
+      SetWindowSubclass(hwnd_, EraseInside, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
+  HBRUSH Colors(HDC dc) override { return ModelColors(dc); }
+
+ private:
+  // A group box draws only its frame and caption; the form clips its
+  // children, so the inside would show whatever was on the screen before.
+  static LRESULT CALLBACK EraseInside(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data) {
+    if (message == WM_ERASEBKGND) {
+      auto* self = reinterpret_cast<GroupBoxPeer*>(data);
+      RECT inside{};
+      GetClientRect(window, &inside);
+      FillRect(reinterpret_cast<HDC>(wParam), &inside,
+               self->owner_.Gdi().BrushOf(self->control_.BackgroundColor()));
+      return 1;
+    }
+    if (message == WM_NCDESTROY)
+      RemoveWindowSubclass(window, EraseInside, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+};
+
+class ListBoxPeer final : public ChildPeer {
+ public:
+  ListBoxPeer(FormPeer& owner, ListBox& list) : ChildPeer(owner, list), list_(list) {}
+  void Create() override {
+    // Without WS_HSCROLL the horizontal extent shows no scroll bar.
+    CreateChildWindow(WC_LISTBOXW, LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
+                                       WS_BORDER | WS_TABSTOP);
+    ReceiveKeysAndMenus();
+  }
+
+  void Command(UINT code) override {
+    if (code == LBN_SELCHANGE) {
+      const auto index = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+      following_ = true;
+      list_.SetItemIndex(index);
+      following_ = false;
+      if (list_.OnClick)
+        owner_.Dispatch([this] { list_.OnClick(list_); });
+    } else if (code == LBN_DBLCLK && list_.OnDblClick) {
+      owner_.Dispatch([this] { list_.OnDblClick(list_); });
+    }
+  }
+
+ protected:
+  void Apply(Property property) override {
+    switch (property) {
+      case Property::Items:
+        FillItems();
+        break;
+      case Property::ItemIndex:
+        // The window reported this selection itself.
+        if (!following_)
+          SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.ItemIndex()), 0);
+        break;
+      case Property::HorizontalExtent:
+        SendMessageW(hwnd_, LB_SETHORIZONTALEXTENT,
+                     static_cast<WPARAM>(std::max(list_.HorizontalExtent(), 0)), 0);
+        break;
+      default:
+        break;
+    }
+  }
+
+ private:
+  void FillItems() {
+    const auto& items = list_.Items();
+    const auto count = static_cast<std::size_t>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
+    // The list is filled one line at a time: add only the new line.
+    if (count + 1 == items.size()) {
+      SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(items.back()).c_str()));
+      return;
+    }
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items)
+      SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.ItemIndex()), 0);
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  ListBox& list_;
+  bool following_ = false;
+};
+
+// A spacer panel has no window; what it holds still moves with it.
+class WindowlessPeer final : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create() override {}
+};
+
+}  // namespace
+
+std::unique_ptr<ChildPeer> MakePeer(FormPeer& owner, Control& control) {
+  if (auto* box = dynamic_cast<CheckBox*>(&control))
+    return std::make_unique<CheckBoxPeer>(owner, *box);
+  if (dynamic_cast<Button*>(&control) != nullptr)
+    return std::make_unique<ButtonPeer>(owner, control);
+  if (dynamic_cast<Label*>(&control) != nullptr)
+    return std::make_unique<LabelPeer>(owner, control);
+  if (dynamic_cast<GroupBox*>(&control) != nullptr)
+    return std::make_unique<GroupBoxPeer>(owner, control);
+  if (auto* list = dynamic_cast<ListBox*>(&control))
+    return std::make_unique<ListBoxPeer>(owner, *list);
+  if (auto* edit = dynamic_cast<RichEdit*>(&control))
+    return std::make_unique<RichEditPeer>(owner, *edit);
+  if (auto* splitter = dynamic_cast<Splitter*>(&control))
+    return std::make_unique<SplitterPeer>(owner, *splitter);
+  return std::make_unique<WindowlessPeer>(owner, control);
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,369 @@
+#include "platform/win32/form_peer.h"
+
+#include <algorithm>
+
+#include "platform/win32/child_peer.h"
+#include "platform/win32/control_ids.h"
+#include "platform/win32/control_peers.h"
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/tooltips.h"
+#include "platform/win32/window_guard.h"
+#include "runtime/focus_order.h"
+#include "runtime/form.h"
+
+namespace tolvane::win32 {
+
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+bool RegisterFormClass(WNDPROC windowProc) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, ids::kMainWindowClass, &existing))
+    return true;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXICON),
+                                                    GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                 GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = ids::kMainWindowClass;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+// The measuring label and the hidden line buffer of the main window serve the
+// program only: nothing may show them.
+bool NeverShown(const Control& control) {
+  return control.Name() == "lblListWidth" || control.Name() == "RichEdit2";
+}
+
+}  // namespace
+
+FormPeer::FormPeer(Form& form, GdiObjects& gdi, std::wstring richEditClass)
+    : form_(form), gdi_(gdi), richEditClass_(std::move(richEditClass)) {}
+
+FormPeer::~FormPeer() {
+  // The model may be gone already: the window must not reach it any more.
+  detached_ = true;
+  for (auto& peer : peers_)
+    peer->Detach();
+  if (hwnd_ != nullptr && IsWindow(hwnd_)) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  tooltips_.reset();
+  peers_.clear();
+}
+
+void FormPeer::Create(HWND owner) {
+  if (!RegisterFormClass(WindowProc))
+    return;
+  RECT frame{0, 0, form_.ClientWidth(), form_.ClientHeight()};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  quitOnDestroy_ = owner == nullptr;
+  CreateWindowExW(0, ids::kMainWindowClass, Widen(form_.Caption()).c_str(), kWindowStyle,
+                  form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
+                  owner, nullptr, GetModuleHandleW(nullptr), this);
+  if (hwnd_ == nullptr)
+    return;
+  tooltips_ = std::make_unique<Tooltips>(hwnd_);
+  CreatePeers(form_);
+  form_.SetPeer(this);
+  TellModelWindowSize();
+  ready_ = true;
+}
+
+void FormPeer::CreatePeers(Control& parent) {
+  for (Control* control : parent.Children()) {
+    std::unique_ptr<ChildPeer> peer = MakePeer(*this, *control);
+    peer->Create();
+    peer->SyncAll();
+    control->SetPeer(peer.get());
+    peers_.push_back(std::move(peer));
+    CreatePeers(*control);
+  }
+}
+
+void FormPeer::Detach() {
+  if (detached_)
+    return;
+  detached_ = true;
+  for (auto& peer : peers_) {
+    peer->Detach();
+    peer->Model().SetPeer(nullptr);
+  }
+  form_.SetPeer(nullptr);
+}
+
+bool FormPeer::Dispatch(const std::function<void()>& handler) const {
+  return form_.App().Guard(handler);
+}
+
+Rect FormPeer::PlaceOf(const Control& control) const {
+  Rect place = control.Bounds();
+  for (const Control* parent = control.Parent(); parent != nullptr && parent->Parent() != nullptr;
+       parent = parent->Parent()) {
+    place.left += parent->Left();
+    place.top += parent->Top();
+  }
+  return place;
+}
+
+bool FormPeer::ShownOf(const Control& control) const {
+  if (NeverShown(control))
+    return false;
+  for (const Control* c = &control; c != nullptr && c->Parent() != nullptr; c = c->Parent())
+    if (!c->Visible())
+      return false;
+  return true;
+}
+
+bool FormPeer::EnabledOf(const Control& control) const {
+  for (const Control* c = &control; c != nullptr && c->Parent() != nullptr; c = c->Parent())
+    if (!c->Enabled())
+      return false;
+  return true;
+}
+
+void FormPeer::UpdateInside(const Control& container, Property property) {
+  for (Control* child : container.Children()) {
+    if (auto* peer = static_cast<ChildPeer*>(child->Peer())) {
+      if (property == Property::Bounds)
+        peer->Place();
+      if (property == Property::Visible)
+        peer->UpdateShown();
+      if (property == Property::Enabled)
+        peer->UpdateEnabled();
+    }
+    UpdateInside(*child, property);
+  }
+}
+
+ChildPeer* FormPeer::PeerOf(HWND window) const {
+  if (window == nullptr)
+    return nullptr;
+  for (const auto& peer : peers_)
+    if (peer->Handle() == window)
+      return peer.get();
+  return nullptr;
+}
+
+void FormPeer::FocusTakenAway(HWND control) {
+  focusToGiveBack_ = control;
+  lastFocus_ = control;
+}
+
+void FormPeer::FocusGivenBack(HWND control) {
+  if (control != focusToGiveBack_)
+    return;
+  focusToGiveBack_ = nullptr;
+  HWND focus = GetFocus();
+  if (GetActiveWindow() == hwnd_ && (focus == nullptr || focus == hwnd_))
+    ::SetFocus(control);
+}
+
+void FormPeer::TellModelWindowSize() {
+  RECT outer{};
+  RECT client{};
+  if (!GetWindowRect(hwnd_, &outer) || !GetClientRect(hwnd_, &client))
+    return;
+  const Rect bounds{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+  syncing_ = true;
+  Dispatch([&] {
+    // The frame's real extents first: a frame unlike the assumed one is not
+    // a resize by the user.
+    if (!ready_)
+      form_.SetFrameExtents(bounds.width - client.right, bounds.height - client.bottom);
+    form_.WindowResized(bounds, client.right, client.bottom);
+  });
+  syncing_ = false;
+}
+
+void FormPeer::ShowWindowFirstTime() {
+  if (hwnd_ == nullptr)
+    return;
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    // Centred on the work area, whatever the stored position.
+    RECT work{};
+    RECT window{};
+    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && GetWindowRect(hwnd_, &window)) {
+      const int width = window.right - window.left;
+      const int height = window.bottom - window.top;
+      const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
+      const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
+      SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  if (!IsWindowVisible(hwnd_))
+    ShowWindow(hwnd_, SW_SHOW);
+}
+
+void FormPeer::FocusFirstControl() {
+  for (Control* control : FocusOrder(form_)) {
+    auto* peer = static_cast<ChildPeer*>(control->Peer());
+    if (peer != nullptr && peer->Handle() != nullptr && ShownOf(*control) && EnabledOf(*control)) {
+      ::SetFocus(peer->Handle());
+      return;
+    }
+  }
+}
+
+void FormPeer::Changed(Property property) {
+  if (hwnd_ == nullptr || detached_)
+    return;
+  switch (property) {
+    case Property::Caption:
+      SetWindowTextW(hwnd_, Widen(form_.Caption()).c_str());
+      break;
+    case Property::Visible:
+      if (form_.Visible())
+        ShowWindowFirstTime();
+      else
+        ShowWindow(hwnd_, SW_HIDE);
+      break;
+    case Property::Bounds: {
+      // The model asked for another size or place; the window's own moves
+      // come back through WM_SIZE and are not echoed.
+      if (syncing_ || !ready_)
+        break;
+      RECT outer{};
+      GetWindowRect(hwnd_, &outer);
+      const Rect& b = form_.Bounds();
+      if (outer.left != b.left || outer.top != b.top || outer.right - outer.left != b.width ||
+          outer.bottom - outer.top != b.height) {
+        SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void FormPeer::Repaint() {
+  if (hwnd_ != nullptr)
+    RedrawWindow(hwnd_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FormPeer::SetFocus() {
+  if (hwnd_ != nullptr)
+    ::SetFocus(hwnd_);
+}
+
+bool FormPeer::Focused() const {
+  HWND focus = GetFocus();
+  return hwnd_ != nullptr && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
+
+void FormPeer::BringToFront() {
+  if (hwnd_ == nullptr || detached_)
+    return;
+  ShowWindowFirstTime();
+  if (IsIconic(hwnd_))
+    ShowWindow(hwnd_, SW_RESTORE);
+  SetForegroundWindow(hwnd_);
+  if (!Focused())
+    FocusFirstControl();
+}
+
+void FormPeer::CloseWindow() {
+  if (hwnd_ != nullptr && IsWindow(hwnd_))
+    DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK FormPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormPeer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->detached_)
+    return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->Detach();
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return RunGuarded(self->form_.App(),
+                    [&] { return self->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam != 0) {
+        if (ChildPeer* peer = PeerOf(reinterpret_cast<HWND>(lParam)))
+          peer->Command(HIWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (ChildPeer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = peer->Colors(reinterpret_cast<HDC>(wParam)))
+          return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_CONTEXTMENU:
+      if (ChildPeer* peer = PeerOf(reinterpret_cast<HWND>(wParam));
+          peer != nullptr && peer->Model().Popup() != nullptr) {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (lParam == -1) {
+          at = {0, 0};
+          ClientToScreen(peer->Handle(), &at);
+        }
+        ShowPopupMenu(peer->Model(), at);
+        return 0;
+      }
+      break;
+    case WM_SIZE:
+      if (ready_ && wParam != SIZE_MINIMIZED)
+        TellModelWindowSize();
+      return 0;
+    case WM_MOVE:
+      if (ready_ && !IsIconic(hwnd_))
+        TellModelWindowSize();
+      return 0;
+    case WM_ACTIVATE:
+      // The focused control is remembered across a switch to another window.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (PeerOf(focus) != nullptr)
+          lastFocus_ = focus;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+          IsWindowEnabled(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+      } else {
+        FocusFirstControl();
+      }
+      return 0;
+    case WM_CLOSE:
+      Dispatch([this] { form_.Close(); });
+      return 0;
+    case WM_DESTROY:
+      if (quitOnDestroy_)
+        PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace tolvane::win32

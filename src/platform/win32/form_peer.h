@@ -1,0 +1,104 @@
+// The native window of a form: a top-level window whose controls are all its
+// direct children, as in a dialog, whatever their parents in the model.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/win32.h"
+#include "runtime/control.h"
+
+namespace tolvane {
+class Application;
+class Form;
+}  // namespace tolvane
+
+namespace tolvane::win32 {
+
+class ChildPeer;
+class Tooltips;
+
+class FormPeer final : public ControlPeer {
+ public:
+  FormPeer(Form& form, GdiObjects& gdi, std::wstring richEditClass);
+  ~FormPeer() override;
+  FormPeer(const FormPeer&) = delete;
+  FormPeer& operator=(const FormPeer&) = delete;
+
+  // Creates the window hidden, and the windows of the controls.
+  void Create(HWND owner);
+
+  HWND Handle() const { return hwnd_; }
+  Form& Model() const { return form_; }
+  GdiObjects& Gdi() const { return gdi_; }
+  Tooltips* Tips() const { return tooltips_.get(); }
+  const std::wstring& RichEditClass() const { return richEditClass_; }
+
+  // Runs an event handler of the model; an error it raises is shown by the
+  // standard error display. False when it raised.
+  bool Dispatch(const std::function<void()>& handler) const;
+
+  // Where a control lies in the window's client area: its bounds moved by
+  // the offsets of the containers it is in.
+  Rect PlaceOf(const Control& control) const;
+  // Shown when it and every container it is in are visible.
+  bool ShownOf(const Control& control) const;
+  bool EnabledOf(const Control& control) const;
+  // A container moved, was hidden or disabled: so were the windows inside it.
+  void UpdateInside(const Control& container, Property property);
+
+  // A control lost the focus because it was disabled; it gets it back when
+  // it is enabled again while the window is active and nothing else took it.
+  void FocusTakenAway(HWND control);
+  void FocusGivenBack(HWND control);
+
+  ChildPeer* PeerOf(HWND window) const;
+
+  // The program's own keys for the controls of this window, before the
+  // control sees them; true when the message was used up.
+  bool TranslateKeys(const MSG& msg);
+
+  // Opens a control's popup menu at a point on the screen and runs the chosen item.
+  void ShowPopupMenu(Control& control, POINT screen);
+
+  // ControlPeer: the window itself.
+  void Changed(Property property) override;
+  void Repaint() override;
+  void SetFocus() override;
+  bool Focused() const override;
+  void BringToFront() override;
+  void CloseWindow() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreatePeers(Control& parent);
+  void TellModelWindowSize();
+  void ShowWindowFirstTime();
+  void FocusFirstControl();
+  bool MoveFocus(HWND from, bool backwards);
+  bool PressMnemonic(wchar_t letter);
+  bool PressFocusedButton(const MSG& msg);
+  bool ClickShortcut(const MSG& msg);
+  // Forgets the model: the window outlives it or is going away.
+  void Detach();
+
+  Form& form_;
+  GdiObjects& gdi_;
+  std::wstring richEditClass_;
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<Tooltips> tooltips_;
+  std::vector<std::unique_ptr<ChildPeer>> peers_;
+  HWND lastFocus_ = nullptr;
+  HWND focusToGiveBack_ = nullptr;
+  bool ready_ = false;
+  bool quitOnDestroy_ = false;
+  bool shownBefore_ = false;
+  bool syncing_ = false;
+  bool detached_ = false;
+};
+
+}  // namespace tolvane::win32

@@ -1,0 +1,55 @@
+#include "platform/win32/gdi_objects.h"
+
+#include <algorithm>
+
+#include "platform/win32/text_conversion.h"
+
+namespace tolvane::win32 {
+
+COLORREF NativeColor(Color color) {
+  if (IsSystemColor(color))
+    return GetSysColor(static_cast<int>(color & 0xFF));
+  return static_cast<COLORREF>(color & 0xFFFFFF);
+}
+
+GdiObjects::~GdiObjects() {
+  for (const auto& [key, font] : fonts_)
+    DeleteObject(font);
+  for (const auto& [color, brush] : brushes_)
+    DeleteObject(brush);
+}
+
+HFONT GdiObjects::FontOf(const Font& font) {
+  const FontKey key{font.face, font.height, font.charset};
+  if (auto it = fonts_.find(key); it != fonts_.end())
+    return it->second;
+  LOGFONTW log{};
+  // A negative height asks for the character height, internal leading excluded.
+  log.lfHeight = -font.height;
+  log.lfWeight = FW_NORMAL;
+  log.lfCharSet = static_cast<BYTE>(font.charset);
+  log.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  log.lfQuality = DEFAULT_QUALITY;
+  log.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  const std::wstring face = Widen(font.face);
+  std::copy_n(face.c_str(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), log.lfFaceName);
+  HFONT handle = CreateFontIndirectW(&log);
+  if (handle != nullptr)
+    fonts_.emplace(key, handle);
+  return handle;
+}
+
+HBRUSH GdiObjects::BrushOf(Color color) {
+  if (IsSystemColor(color))
+    return GetSysColorBrush(static_cast<int>(color & 0xFF));
+  const COLORREF rgb = NativeColor(color);
+  if (auto it = brushes_.find(rgb); it != brushes_.end())
+    return it->second;
+  HBRUSH brush = CreateSolidBrush(rgb);
+  if (brush != nullptr)
+    brushes_.emplace(rgb, brush);
+  return brush;
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,162 @@
+#include "platform/win32/rich_edit_peer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/form_peer.h"
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/text_conversion.h"
+#include "runtime/controls.h"
+#include "runtime/rtf_text.h"
+
+namespace tolvane::win32 {
+
+namespace {
+
+struct MemoryStream {
+  const std::string& bytes;
+  std::size_t position = 0;
+};
+
+DWORD CALLBACK ReadMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto* stream = reinterpret_cast<MemoryStream*>(cookie);
+  const std::size_t left = stream->bytes.size() - stream->position;
+  const std::size_t count = std::min(left, static_cast<std::size_t>(std::max(wanted, LONG{0})));
+  std::memcpy(buffer, stream->bytes.data() + stream->position, count);
+  stream->position += count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
+// Twips from pixels at 96 pixels per inch.
+LONG Twips(int pixels) {
+  return static_cast<LONG>(pixels) * 1440 / 96;
+}
+
+}  // namespace
+
+RichEditPeer::RichEditPeer(FormPeer& owner, RichEdit& edit) : ChildPeer(owner, edit), edit_(edit) {}
+
+void RichEditPeer::Create() {
+  // Without the rich edit DLL the pane stays windowless and the model keeps the text.
+  if (owner_.RichEditClass().empty())
+    return;
+  // Flat: no border of its own.
+  if (!CreateChildWindow(owner_.RichEditClass().c_str(), ES_MULTILINE | ES_READONLY | WS_VSCROLL |
+                                                             WS_HSCROLL | ES_AUTOVSCROLL |
+                                                             WS_TABSTOP)) {
+    return;
+  }
+  // The default limit of 32767 characters would cut long documents.
+  SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, NativeColor(edit_.BackgroundColor()));
+  ReceiveKeysAndMenus();
+}
+
+void RichEditPeer::Apply(Property property) {
+  switch (property) {
+    case Property::Content:
+      LoadContent();
+      break;
+    case Property::WordWrap:
+      // A null target device with width 0 wraps at the window's edge; 1 does not wrap.
+      SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, edit_.WordWrap() ? 0 : 1);
+      break;
+    default:
+      break;
+  }
+}
+
+void RichEditPeer::ApplyFont() {
+  if (hwnd_ == nullptr)
+    return;
+  ApplyCharFormat(SCF_DEFAULT);
+  ApplyCharFormat(SCF_ALL);
+}
+
+void RichEditPeer::ApplyCharFormat(WPARAM scope) {
+  const Font& font = edit_.GetFont();
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR;
+  format.dwEffects = 0;  // no automatic colour: the model's colour applies
+  format.yHeight = Twips(font.height);
+  format.crTextColor = NativeColor(font.color);
+  format.bCharSet = static_cast<BYTE>(font.charset);
+  format.bPitchAndFamily = DEFAULT_PITCH;
+  const std::wstring face = Widen(font.face);
+  std::copy_n(face.c_str(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), format.szFaceName);
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+}
+
+LRESULT RichEditPeer::StreamIn(const std::string& bytes, WPARAM format) {
+  MemoryStream stream{bytes};
+  EDITSTREAM callback{};
+  callback.dwCookie = reinterpret_cast<DWORD_PTR>(&stream);
+  callback.pfnCallback = ReadMemory;
+  // The count of characters taken tells success: dwError is set by some
+  // versions of the control even when every byte arrived.
+  return SendMessageW(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&callback));
+}
+
+void RichEditPeer::LoadContent() {
+  text_.reset();
+  if (edit_.IsRichText() && StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF) > 0)
+    return;
+  // Plain text, or RTF the control refused: the bytes as cp932 text in the pane's font.
+  const std::wstring wide = Widen(edit_.Content());
+  const std::string utf16(reinterpret_cast<const char*>(wide.data()),
+                          wide.size() * sizeof(wchar_t));
+  StreamIn(utf16, SF_TEXT | SF_UNICODE);
+  ApplyCharFormat(SCF_ALL);
+}
+
+std::optional<std::string> RichEditPeer::ReadText() {
+  if (hwnd_ == nullptr)
+    return std::nullopt;
+  if (text_)
+    return text_;
+  GETTEXTLENGTHEX measure{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+  const auto length =
+      SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0);
+  if (length < 0)
+    return std::nullopt;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  get.flags = GT_USECRLF;
+  get.codepage = 1200;
+  const auto copied = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                                   reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
+  // Paragraphs end in CR inside the control.
+  text_ = Narrow(WithCrLf(text));
+  return text_;
+}
+
+void RichEditPeer::Scroll(int code) {
+  if (hwnd_ != nullptr)
+    SendMessageW(hwnd_, EM_SCROLL, static_cast<WPARAM>(code), 0);
+}
+
+void RichEditPeer::CopySelection() {
+  if (hwnd_ != nullptr)
+    SendMessageW(hwnd_, WM_COPY, 0, 0);
+}
+
+void RichEditPeer::SelectAll() {
+  if (hwnd_ != nullptr)
+    SendMessageW(hwnd_, EM_SETSEL, 0, -1);
+}
+
+void RichEditPeer::SetParagraphAlignment(int alignment) {
+  if (hwnd_ == nullptr)
+    return;
+  PARAFORMAT2 format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = PFM_ALIGNMENT;
+  format.wAlignment = alignment == 1 ? PFA_RIGHT : alignment == 2 ? PFA_CENTER : PFA_LEFT;
+  SendMessageW(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,38 @@
+// The rich-text pane: the system's rich edit control, fed from memory.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/win32/child_peer.h"
+#include "runtime/controls.h"
+
+namespace tolvane::win32 {
+
+class RichEditPeer final : public ChildPeer {
+ public:
+  RichEditPeer(FormPeer& owner, RichEdit& edit);
+  void Create() override;
+
+  std::optional<std::string> ReadText() override;
+  void Scroll(int code) override;
+  void CopySelection() override;
+  void SelectAll() override;
+  void SetParagraphAlignment(int alignment) override;
+
+ protected:
+  void Apply(Property property) override;
+  void ApplyFont() override;
+
+ private:
+  void LoadContent();
+  // Replaces the text with a stream of bytes; the number of characters taken.
+  LRESULT StreamIn(const std::string& bytes, WPARAM format);
+  void ApplyCharFormat(WPARAM scope);
+
+  RichEdit& edit_;
+  // The text as the control holds it, until the next load.
+  std::optional<std::string> text_;
+};
+
+}  // namespace tolvane::win32

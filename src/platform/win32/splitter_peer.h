@@ -1,0 +1,26 @@
+// The splitter: a thin window that resizes the control on its left while it
+// is dragged.
+#pragma once
+
+#include "platform/win32/child_peer.h"
+#include "runtime/controls.h"
+
+namespace tolvane::win32 {
+
+class SplitterPeer final : public ChildPeer {
+ public:
+  SplitterPeer(FormPeer& owner, Splitter& splitter)
+      : ChildPeer(owner, splitter), splitter_(splitter) {}
+  void Create() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void DragTo(LPARAM mouse);
+
+  Splitter& splitter_;
+  bool dragging_ = false;
+  int grabOffset_ = 0;
+};
+
+}  // namespace tolvane::win32

@@ -1,0 +1,50 @@
+#include "platform/win32/tooltips.h"
+
+#include <string>
+
+#include "platform/win32/text_conversion.h"
+
+namespace tolvane::win32 {
+
+Tooltips::Tooltips(HWND owner) : owner_(owner) {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  // A hint with a line break shows as several lines.
+  if (tooltip_ != nullptr)
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+}
+
+Tooltips::~Tooltips() {
+  if (tooltip_ != nullptr && IsWindow(tooltip_))
+    DestroyWindow(tooltip_);
+}
+
+void Tooltips::Set(HWND control, std::string_view hint) {
+  if (tooltip_ == nullptr || control == nullptr)
+    return;
+  std::wstring text = Widen(hint);
+  TOOLINFOW tool{};
+  // The size comctl32 version 5 knows too, should the manifest not apply.
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  const bool known = tools_.count(control) != 0;
+  if (text.empty()) {
+    if (known) {
+      SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+      tools_.erase(control);
+    }
+    return;
+  }
+  tool.lpszText = text.data();
+  if (known) {
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  } else if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+    tools_.insert(control);
+  }
+}
+
+}  // namespace tolvane::win32

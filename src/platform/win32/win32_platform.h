@@ -1,0 +1,70 @@
+// The Platform over the Win32 API.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/win32.h"
+
+namespace tolvane::win32 {
+
+class FormPeer;
+
+class Win32Platform final : public Platform {
+ public:
+  // Sets up the process: error mode, DLL search, COM, common controls and
+  // the rich-text control.
+  Win32Platform();
+  ~Win32Platform() override;
+
+  std::string CommandLine() override;
+  std::string ProgramPath() override;
+
+  std::string WindowsDirectory() override;
+  std::string SystemDirectory() override;
+  std::string TempPath() override;
+  std::string FullPath(std::string_view path) override;
+  bool SetCurrentDirectory(std::string_view path) override;
+  std::string CurrentDirectory() override;
+  bool FileExists(std::string_view path) override;
+  FileContent ReadFile(std::string_view path) override;
+  int DriveType(std::string_view drive) override;
+
+  RegistryValue ReadCurrentVersionValue(std::string_view name) override;
+
+  bool CreateInstanceMutex(std::string_view name) override;
+  void CloseInstanceMutex() override;
+  void ReleaseInstanceMutex() override;
+
+  int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
+  void ProcessMessages() override;
+  int TextWidth(const Font& font, std::string_view text) override;
+  void CreateNativeWindow(Form& form) override;
+  void RunMessageLoop() override;
+
+  int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
+                   std::string_view directory, int showCommand) override;
+  void SendMciCommand(std::string_view command) override;
+
+ private:
+  // The main window: the first form's, while it exists; nullptr otherwise.
+  HWND MainWindow() const;
+  // The program's own keys for the window a message is meant for; true when
+  // the message was handled and must not be dispatched.
+  bool TranslateFormKeys(MSG& msg);
+  void LoadRichEditControl();
+
+  bool comInitialized_ = false;
+  bool oleInitialized_ = false;
+  std::wstring richEditClass_;
+  HANDLE instanceMutex_ = nullptr;
+  HMODULE winmm_ = nullptr;
+  bool winmmLoaded_ = false;
+  GdiObjects gdi_;
+  std::vector<std::unique_ptr<FormPeer>> forms_;
+};
+
+}  // namespace tolvane::win32
