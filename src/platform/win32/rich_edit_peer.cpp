@@ -6,6 +6,7 @@
 #include "platform/win32/form_peer.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/tooltips.h"
 #include "runtime/controls.h"
 #include "runtime/rtf_text.h"
 
@@ -27,6 +28,9 @@ DWORD CALLBACK ReadMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
   *given = static_cast<LONG>(count);
   return 0;
 }
+
+// A text longer than this is not removed but left with its control (RenewIfLong).
+constexpr LRESULT kLongText = 16384;
 
 // Twips from pixels at 96 pixels per inch.
 LONG Twips(int pixels) {
@@ -78,8 +82,10 @@ void RichEditPeer::ApplyCharFormat(WPARAM scope) {
   const Font& font = edit_.GetFont();
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
-  format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR;
-  format.dwEffects = 0;  // no automatic colour: the model's colour applies
+  // Regular weight and no effects: some controls start in a bold system font.
+  format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                  CFM_UNDERLINE | CFM_STRIKEOUT;
+  format.dwEffects = 0;  // and no automatic colour: the model's colour applies
   format.yHeight = Twips(font.height);
   format.crTextColor = NativeColor(font.color);
   format.bCharSet = static_cast<BYTE>(font.charset);
@@ -99,8 +105,41 @@ LRESULT RichEditPeer::StreamIn(const std::string& bytes, WPARAM format) {
   return SendMessageW(hwnd_, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&callback));
 }
 
+LRESULT RichEditPeer::TextLength() const {
+  GETTEXTLENGTHEX measure{GTL_NUMCHARS, 1200};
+  return SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0);
+}
+
+void RichEditPeer::RenewIfLong() {
+  // Some rich edit controls (Wine's among them) take time that grows with the
+  // square of the paragraphs to remove a long text: leaving a 2 MB description
+  // took more than half an hour. A new, empty control in its place is ready at
+  // once. The old one goes first: under Wine a rich edit that was created while
+  // another existed takes no more text once that other one is destroyed.
+  if (TextLength() <= kLongText)
+    return;
+  HWND old = hwnd_;
+  const bool focused = GetFocus() == old;
+  HWND after = GetWindow(old, GW_HWNDPREV);
+  if (Tooltips* tips = owner_.Tips())
+    tips->Set(old, {});
+  DestroyWindow(old);
+  hwnd_ = nullptr;
+  Create();
+  if (hwnd_ == nullptr)
+    return;
+  SetWindowPos(hwnd_, after != nullptr ? after : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ApplyFont();
+  Changed(Property::Hint);
+  Apply(Property::WordWrap);
+  if (focused)
+    ::SetFocus(hwnd_);
+}
+
 void RichEditPeer::LoadContent() {
   text_.reset();
+  RenewIfLong();
   if (edit_.IsRichText() && StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF) > 0)
     return;
   // Plain text, or RTF the control refused: the bytes as cp932 text in the pane's font.

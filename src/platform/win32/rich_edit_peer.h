@@ -26,6 +26,9 @@ class RichEditPeer final : public ChildPeer {
 
  private:
   void LoadContent();
+  // Puts a new, empty control in the place of one that holds a long text.
+  void RenewIfLong();
+  LRESULT TextLength() const;
   // Replaces the text with a stream of bytes; the number of characters taken.
   LRESULT StreamIn(const std::string& bytes, WPARAM format);
   void ApplyCharFormat(WPARAM scope);
