@@ -85,3 +85,12 @@ foreach(case IN LISTS TOLVANE_E2E_CASES)
     LABELS e2e
     ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
 endforeach()
+
+# The minimal window program that tools/bench measures the launcher against,
+# built with the launcher's size and link options. No test runs it.
+add_executable(bench_baseline WIN32 ${TOLVANE_E2E_DIR}/bench/baseline.cpp)
+target_compile_definitions(bench_baseline PRIVATE UNICODE _UNICODE)
+target_compile_options(bench_baseline PRIVATE -Os -ffunction-sections -fdata-sections -municode)
+target_link_options(bench_baseline PRIVATE -municode -static -static-libgcc -static-libstdc++
+                    -Wl,--gc-sections -s -Wl,--nxcompat,--dynamicbase -mwindows)
+add_dependencies(tolvane_e2e bench_baseline)

@@ -17,6 +17,7 @@ struct Case {
 std::vector<Case> StartupMessageCases();
 std::vector<Case> InstanceCases();
 std::vector<Case> MainWindowCases();
+std::vector<Case> SelectionCases();
 
 // Turns a table of rows with a `name` into cases that run each row with `run`.
 template <typename Row, std::size_t N, typename Run>

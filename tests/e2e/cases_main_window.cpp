@@ -1,9 +1,18 @@
-// The main window as a disc's menu first shows it.
+// The main window: its list as the menu gives it, the places of its controls
+// as the window is first shown, resized and split, its captions and states,
+// its hints, and the width the list scrolls to.
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <optional>
+
 #include "cases.h"
 #include "check.h"
 #include "launcher.h"
 #include "list_box.h"
+#include "main_window.h"
 #include "platform/win32/control_ids.h"
+#include "remote.h"
 #include "sample_disc.h"
 #include "text.h"
 #include "windows_of.h"
@@ -14,40 +23,424 @@ namespace {
 
 namespace ids = tolvane::ids;
 
-struct MainWindowCase {
-  std::string_view name;
-  std::function<void(HWND mainWindow)> check;
+// What a case's check is given: the running launcher and its main window.
+struct Running {
+  const FixtureDisc& disc;
+  Launcher& launcher;
+  HWND main;
 };
 
-HWND RequireControl(HWND mainWindow, int id, std::string_view name) {
-  const HWND control = FindControl(mainWindow, id);
-  if (!control)
-    Abort("expected the control " + std::string(name) + ", got none");
-  return control;
-}
-
-void CheckBasics(HWND mainWindow) {
-  ExpectText("main window caption", "Tolvane", WindowText(mainWindow));
-  const HWND list = RequireControl(mainWindow, ids::kListBox1, "ListBox1");
-  ExpectLines("list lines", kSampleCaptions, ListItems(list));
-  ExpectEqual("selected line", 0, ListSelection(list));
-  ExpectTrue("Button1", FindControl(mainWindow, ids::kButton1) != nullptr);
-  ExpectTrue("Button4", FindControl(mainWindow, ids::kButton4) != nullptr);
-}
+struct MainWindowCase {
+  std::string_view name;
+  std::vector<DiscFile> files = SampleDisc();
+  std::function<void(const Running&)> check;
+};
 
 void RunMainWindow(const MainWindowCase& c) {
+  FixtureDisc disc(c.files);
+  Launcher launcher(disc.Program());
+  const HWND main = launcher.WaitForMainWindow();
+  c.check({disc, launcher, main});
+}
+
+// A menu of entries that all describe themselves with the disc's readme.txt.
+std::vector<DiscFile> MenuOf(const std::vector<std::string_view>& captions) {
+  std::string menu;
+  for (std::string_view caption : captions)
+    menu += std::string(caption) + "\r\n.\r\nreadme.txt\r\n";
+  return {{"AutoRun.KWP", Cp932(menu)}, {"readme.txt", Cp932("説明\r\n")}};
+}
+
+// --- The list -------------------------------------------------------------
+
+void ExpectListOf(const Running& r, const std::vector<std::string_view>& captions) {
+  ExpectText("main window caption", "Tolvane", WindowText(r.main));
+  const HWND list = RequireControl(r.main, ids::kListBox1, "ListBox1");
+  ExpectLines("list lines", captions, ListItems(list));
+  ExpectEqual("selected line", 0, ListSelection(list));
+  ExpectTrue("Button1", FindControl(r.main, ids::kButton1) != nullptr);
+  ExpectTrue("Button4", FindControl(r.main, ids::kButton4) != nullptr);
+}
+
+// Captions whose second bytes are "\", "{" and "}", half-width katakana and
+// ASCII, in an order no sorting would give.
+const std::vector<std::string_view> kMixedCaptions = {
+    "表計算ソフト（表示の確認）", "本棚",       "マニュアル", "ｾｯﾄｱｯﾌﾟ",
+    "Readme (English)",           "ソース一覧", "能力",       "Another entry",
+};
+
+// --- Where the controls are -------------------------------------------------
+
+struct Place {
+  int id;
+  std::string_view name;
+  Box box;
+};
+
+// The places the layout gives every control for the window's outer size, its
+// client size and the splitter's left edge `s`.
+std::vector<Place> ExpectedPlaces(const Box& outer, const Box& client, int s) {
+  const int w = outer.width;
+  const int h = outer.height;
+  const int leftHeight = client.height - 38;  // between the top and bottom margins
+  const int paneWidth = w - s - 25;
+  const int paneRight = s + 8 + paneWidth;
+  return {
+      {ids::kGroupBox1, "GroupBox1", {7, 8, s - 7, leftHeight}},
+      {ids::kSplitter, "Splitter", {s, 8, 8, leftHeight}},
+      {ids::kListBox1, "ListBox1", {17, 26, s - 7 - 20, leftHeight - 28}},
+      {ids::kLabel1, "Label1", {s + 13, 16, 42, 12}},
+      {ids::kRichEdit1, "RichEdit1", {s + 8, 32, paneWidth, h - 128}},
+      {ids::kButton5, "Button5", {paneRight - 150, 7, 75, 17}},
+      {ids::kButton3, "Button3", {paneRight - 75, 7, 75, 17}},
+      {ids::kCheckBox1, "CheckBox1", {w - 230, h - 89, 97, 17}},
+      {ids::kCheckBox2, "CheckBox2", {w - 126, h - 89, 105, 17}},
+      {ids::kButton1, "Button1", {w - 252, h - 65, 75, 25}},
+      {ids::kButton4, "Button4", {w - 172, h - 65, 75, 25}},
+      {ids::kButton2, "Button2", {w - 92, h - 65, 75, 25}},
+  };
+}
+
+bool LayoutHolds(HWND main, int s) {
+  for (const Place& p : ExpectedPlaces(OuterBox(main), ClientBox(main), s)) {
+    const HWND control = FindControl(main, p.id);
+    if (!control || PlaceOf(main, control) != p.box)
+      return false;
+  }
+  return true;
+}
+
+void ExpectLayout(HWND main, int s, std::string_view when) {
+  const Box outer = OuterBox(main);
+  const Box client = ClientBox(main);
+  for (const Place& p : ExpectedPlaces(outer, client, s)) {
+    const HWND control = RequireControl(main, p.id, p.name);
+    ExpectBox(std::string(p.name) + " " + std::string(when) + ", window " +
+                  std::to_string(outer.width) + "x" + std::to_string(outer.height) + " (client " +
+                  std::to_string(client.width) + "x" + std::to_string(client.height) + ")",
+              p.box, PlaceOf(main, control));
+  }
+}
+
+void CheckCentred(const Running& r) {
+  RECT work{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+    Abort("cannot read the work area");
+  const Box outer = OuterBox(r.main);
+  const int left = work.left + (work.right - work.left - outer.width) / 2;
+  const int top = work.top + (work.bottom - work.top - outer.height) / 2;
+  if (std::abs(outer.left - left) > 1 || std::abs(outer.top - top) > 1)
+    Fail("main window's top left on a work area of " +
+         Describe({work.left, work.top, work.right - work.left, work.bottom - work.top}) +
+         ": expected (" + std::to_string(left) + ", " + std::to_string(top) + ") ±1, got (" +
+         std::to_string(outer.left) + ", " + std::to_string(outer.top) + ")");
+}
+
+void CheckLayoutAfterStart(const Running& r) {
+  ExpectLayout(r.main, 233, "after start");
+  const Box client = ClientBox(r.main);
+  ExpectBox("main window's client area as designed", {0, 0, 503, 346}, client);
+  struct Hidden {
+    int id;
+    std::string_view name;
+  };
+  for (const Hidden& h :
+       {Hidden{ids::kRichEdit2, "RichEdit2"}, Hidden{ids::kLblListWidth, "lblListWidth"}}) {
+    const HWND control = RequireControl(r.main, h.id, h.name);
+    ExpectTrue(std::string(h.name) + " hidden", !IsWindowVisible(control));
+  }
+}
+
+void CheckLayoutAfterResize(const Running& r) {
+  struct Size {
+    int width;
+    int height;
+  };
+  // Larger, smaller, then back to the first size.
+  for (const Size size : {Size{700, 500}, Size{400, 300}, Size{640, 420}, Size{700, 500}}) {
+    const std::string when =
+        "after resizing to " + std::to_string(size.width) + "x" + std::to_string(size.height);
+    SetWindowPos(r.main, nullptr, 0, 0, size.width, size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(r.main);
+    WaitUntil(2000, [&] { return LayoutHolds(r.main, 233); });
+    const Box outer = OuterBox(r.main);
+    ExpectEqual("window width " + when, size.width, outer.width);
+    ExpectEqual("window height " + when, size.height, outer.height);
+    ExpectLayout(r.main, 233, when);
+  }
+}
+
+// Drags the splitter as the mouse would: pressed at its middle, moved so that
+// its left edge would come to `left`, released there. The positions are the
+// splitter's client coordinates, as a captured mouse reports them.
+void DragSplitter(HWND main, HWND splitter, int left) {
+  const Box at = PlaceOf(main, splitter);
+  const int grabX = at.width / 2;
+  const int grabY = at.height / 2;
+  const int x = left - at.left + grabX;
+  auto send = [&](UINT message, WPARAM keys, int mouseX) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(splitter, message, keys, MAKELPARAM(mouseX, grabY), SMTO_ABORTIFHUNG,
+                             5000, &result))
+      Abort("the splitter did not answer a mouse message");
+  };
+  send(WM_LBUTTONDOWN, MK_LBUTTON, grabX);
+  send(WM_MOUSEMOVE, MK_LBUTTON, x);
+  send(WM_LBUTTONUP, 0, x);
+  Settle(main);
+}
+
+void CheckSplitterDrag(const Running& r) {
+  const HWND splitter = RequireControl(r.main, ids::kSplitter, "Splitter");
+  const int clientWidth = ClientBox(r.main).width;
+  const int widest = clientWidth - 38;  // the right side keeps 30 pixels beside the splitter
+  struct Drag {
+    std::string_view what;
+    int to;
+    int expected;
+  };
+  const Drag drags[] = {
+      {"an ordinary drag to the right", 300, 300},
+      {"a drag to 49, below the floor of 50", 49, 58},
+      {"a drag to 50, the floor", 50, 50},
+      {"a drag to 20, closing the list", 20, 58},
+      {"a drag far beyond the window", clientWidth + 500, widest},
+      {"a drag back to the designed place", 233, 233},
+  };
+  for (const Drag& d : drags) {
+    DragSplitter(r.main, splitter, d.to);
+    const int s = PlaceOf(r.main, splitter).left;
+    ExpectEqual("splitter's left edge after " + std::string(d.what), d.expected, s);
+    ExpectLayout(r.main, d.expected, "after " + std::string(d.what));
+  }
+}
+
+// --- Captions and states ------------------------------------------------------
+
+struct Caption {
+  int id;
+  std::string_view name;
+  std::string_view text;
+};
+
+void CheckCaptionsAndStates(const Running& r) {
+  const HWND list = RequireControl(r.main, ids::kListBox1, "ListBox1");
+  ExpectLines("list lines of a menu with blank lines only", {}, ListItems(list));
+  ExpectEqual("selected line", -1, ListSelection(list));
+  ExpectText("main window caption", "Tolvane", WindowText(r.main));
+  const Caption captions[] = {
+      {ids::kGroupBox1, "GroupBox1", "ターゲット選択"},
+      {ids::kLabel1, "Label1", "テキスト"},
+      {ids::kCheckBox1, "CheckBox1", "右端で折り返す"},
+      {ids::kCheckBox2, "CheckBox2", "ﾃｷｽﾄを表示する"},
+      {ids::kButton5, "Button5", "CD表示(&D)"},
+      {ids::kButton3, "Button3", "About(&A)"},
+      {ids::kButton1, "Button1", "実行(&R)"},
+      {ids::kButton4, "Button4", "ﾌｫﾙﾀﾞ(&O)"},
+      {ids::kButton2, "Button2", "閉じる(&X)"},
+  };
+  for (const Caption& c : captions)
+    ExpectText(std::string(c.name) + " caption", c.text,
+               WindowText(RequireControl(r.main, c.id, c.name)));
+  struct State {
+    int id;
+    std::string_view name;
+    bool enabled;
+  };
+  const State states[] = {
+      {ids::kButton1, "Button1", false}, {ids::kButton4, "Button4", false},
+      {ids::kButton5, "Button5", true},  {ids::kButton3, "Button3", true},
+      {ids::kButton2, "Button2", true},  {ids::kListBox1, "ListBox1", true},
+  };
+  for (const State& s : states)
+    ExpectEnabled(s.name, s.enabled, RequireControl(r.main, s.id, s.name));
+  ExpectTrue("CheckBox1 checked", Checked(RequireControl(r.main, ids::kCheckBox1, "CheckBox1")));
+  ExpectTrue("CheckBox2 checked", Checked(RequireControl(r.main, ids::kCheckBox2, "CheckBox2")));
+  ExpectText("description pane with no line to describe", "",
+             PaneText(RequireControl(r.main, ids::kRichEdit1, "RichEdit1")));
+
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  const DWORD thread = GetWindowThreadProcessId(r.main, nullptr);
+  if (!GetGUIThreadInfo(thread, &gui))
+    Abort("cannot read the launcher's focus, error " + std::to_string(GetLastError()));
+  const int focusId = gui.hwndFocus ? GetDlgCtrlID(gui.hwndFocus) : 0;
+  if (gui.hwndFocus != list)
+    Fail("focus: expected ListBox1 (ID " + std::to_string(ids::kListBox1) + "), got " +
+         (gui.hwndFocus ? Utf8(ClassName(gui.hwndFocus)) + " ID " + std::to_string(focusId)
+                        : std::string("no window")));
+}
+
+const MainWindowCase kMainWindowCases[] = {
+    {.name = "main_window_basics",
+     .check = [](const Running& r) { ExpectListOf(r, kSampleCaptions); }},
+    {.name = "list_in_file_order",
+     .files = MenuOf(kMixedCaptions),
+     .check = [](const Running& r) { ExpectListOf(r, kMixedCaptions); }},
+    {.name = "window_centred", .check = CheckCentred},
+    {.name = "layout_after_start", .check = CheckLayoutAfterStart},
+    {.name = "layout_after_resize", .check = CheckLayoutAfterResize},
+    {.name = "splitter_drag", .check = CheckSplitterDrag},
+    {.name = "captions_and_states",
+     .files = {{"AutoRun.KWP", "\r\n\r\n\r\n"}},
+     .check = CheckCaptionsAndStates},
+};
+
+// --- Hints ----------------------------------------------------------------
+
+// A control's hint as its tooltip tool shows it; nullopt: no tool at all.
+struct Hint {
+  int id;
+  std::string_view name;
+  std::optional<std::string_view> text;
+};
+
+struct HintCase {
+  std::string_view name;
+  int line;  // the line selected before reading; -1 keeps the line of start-up
+  std::vector<Hint> hints;
+};
+
+const Hint kFixedHints[] = {
+    {ids::kCheckBox1, "CheckBox1", "チェックを入れた場合、テキストを右端で折り返します。"},
+    {ids::kCheckBox2, "CheckBox2", "チェックを入れた場合、テキストを表示します。"},
+    {ids::kButton5, "Button5", "CDの内容を表示します。"},
+    {ids::kButton3, "Button3", "バージョン情報を表示します。"},
+    {ids::kButton2, "Button2", "ランチャーを終了します。"},
+    {ids::kGroupBox1, "GroupBox1", std::nullopt},
+    {ids::kSplitter, "Splitter", std::nullopt},
+    {ids::kLabel1, "Label1", std::nullopt},
+};
+
+void RunHints(const HintCase& c) {
   FixtureDisc disc(SampleDisc());
   Launcher launcher(disc.Program());
-  c.check(launcher.WaitForMainWindow());
+  const HWND main = launcher.WaitForMainWindow();
+  if (c.line >= 0) {
+    const HWND list = RequireControl(main, ids::kListBox1, "ListBox1");
+    SelectByNotification(main, list, c.line);
+  }
+  const HWND tooltip = TooltipOf(main);
+  if (!tooltip)
+    Abort("expected a tooltip window owned by the main window, got none");
+  std::map<HWND, std::wstring> tools;
+  for (const TooltipTool& t : TooltipTools(tooltip)) {
+    if (!t.byHandle || GetParent(t.tool) != main) {
+      Fail("tooltip tool " + Quoted(t.text) + ": expected one per control of the main window, " +
+           "got one for window " + Utf8(ClassName(t.tool)));
+      continue;
+    }
+    tools[t.tool] = t.text;
+  }
+  std::vector<Hint> expected(std::begin(kFixedHints), std::end(kFixedHints));
+  expected.insert(expected.end(), c.hints.begin(), c.hints.end());
+  for (const Hint& h : expected) {
+    const HWND control = RequireControl(main, h.id, h.name);
+    const auto found = tools.find(control);
+    const std::string what = std::string(h.name) + " hint";
+    if (!h.text) {
+      if (found != tools.end())
+        Fail(what + ": expected no tooltip tool, got " + Quoted(found->second));
+    } else if (found == tools.end()) {
+      Fail(what + ": expected " + Quoted(Wide(*h.text)) + ", got no tooltip tool");
+    } else {
+      ExpectText(what, *h.text, found->second);
+    }
+  }
 }
+
+const HintCase kHintCases[] = {
+    {.name = "hints",
+     .line = -1,
+     .hints =
+         {
+             {ids::kButton4, "Button4", "選択したファイルがあるフォルダを表示します。"},
+             {ids::kButton1, "Button1", "選択したファイルを開きます。"},
+             {ids::kRichEdit1, "RichEdit1", "readme.txt"},
+             {ids::kListBox1, "ListBox1", "はじめにお読みください"},
+         }},
+    {.name = "hints_for_program",
+     .line = 1,
+     .hints =
+         {
+             {ids::kButton4, "Button4", "選択したアプリケーションがあるフォルダを表示します。"},
+             {ids::kButton1, "Button1", "選択したアプリケーションを実行します。"},
+             {ids::kRichEdit1, "RichEdit1", std::nullopt},  // no description in its folder
+             {ids::kListBox1, "ListBox1", "ソフトウェアのインストール"},
+         }},
+    {.name = "hints_for_web_address",
+     .line = 2,
+     .hints =
+         {
+             {ids::kButton4, "Button4", "選択したファイルがあるフォルダを表示します。"},
+             {ids::kButton1, "Button1", "http://www.example.com/ へ接続します。"},
+             {ids::kRichEdit1, "RichEdit1", "readme.txt"},
+             {ids::kListBox1, "ListBox1", "http://www.example.com/"},
+         }},
+};
+
+// --- The list's horizontal extent ---------------------------------------------
+
+// The width of a caption in the list's font, measured here with the fonts of
+// the same Wine prefix.
+int CaptionWidth(std::string_view captionUtf8) {
+  const std::wstring face = Wide("ＭＳ Ｐゴシック");
+  const HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, font);
+  const std::wstring text = Wide(captionUtf8);
+  SIZE size{};
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return size.cx;
+}
+
+struct ExtentCase {
+  std::string_view name;
+  std::vector<std::string_view> captions;
+};
+
+void RunExtent(const ExtentCase& c) {
+  std::vector<DiscFile> files = MenuOf(c.captions);
+  if (c.captions.empty())
+    files[0].bytes = "\r\n\r\n";
+  FixtureDisc disc(files);
+  Launcher launcher(disc.Program());
+  const HWND main = launcher.WaitForMainWindow();
+  const HWND list = RequireControl(main, ids::kListBox1, "ListBox1");
+  int widest = 0;
+  std::string widths;
+  for (std::string_view caption : c.captions) {
+    const int width = CaptionWidth(caption);
+    widest = std::max(widest, width);
+    widths += (widths.empty() ? "" : ", ") + std::to_string(width);
+  }
+  DWORD_PTR extent = 0;
+  SendMessageTimeoutW(list, LB_GETHORIZONTALEXTENT, 0, 0, SMTO_ABORTIFHUNG, 5000, &extent);
+  ExpectEqual("list's horizontal extent (captions measured " + widths + ")", widest + 5,
+              static_cast<long long>(extent));
+}
+
+const ExtentCase kExtentCases[] = {
+    {.name = "horizontal_extent",
+     .captions = {"Setup", "ソフトウェアのインストールと設定の表示", "本", "ｾｯﾄｱｯﾌﾟ"}},
+    {.name = "horizontal_extent_ascii_widest",
+     .captions = {"表示", "Install the complete package with every option", "マニュアル"}},
+    {.name = "horizontal_extent_empty_list", .captions = {}},
+};
 
 }  // namespace
 
 std::vector<Case> MainWindowCases() {
-  static const MainWindowCase kCases[] = {
-      {.name = "main_window_basics", .check = CheckBasics},
-  };
-  return CasesOf(kCases, RunMainWindow);
+  std::vector<Case> cases = CasesOf(kMainWindowCases, RunMainWindow);
+  for (auto group : {CasesOf(kHintCases, RunHints), CasesOf(kExtentCases, RunExtent)})
+    cases.insert(cases.end(), group.begin(), group.end());
+  return cases;
 }
 
 }  // namespace e2e

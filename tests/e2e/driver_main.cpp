@@ -2,11 +2,14 @@
 // the tolvane.exe beside it and exits non-zero when one fails.
 //
 //   tolvane_e2e.exe [--list | CASE...]
+//   tolvane_e2e.exe --bench [RUNS [LIMIT_S]]   timings for tools/bench; not a test
 #include <windows.h>
 
+#include <cstdlib>
 #include <exception>
 #include <string>
 
+#include "bench.h"
 #include "cases.h"
 #include "check.h"
 #include "text.h"
@@ -16,7 +19,7 @@ namespace {
 
 std::vector<Case> AllCases() {
   std::vector<Case> all;
-  for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases})
+  for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases, SelectionCases})
     for (Case& c : group())
       all.push_back(std::move(c));
   return all;
@@ -38,6 +41,9 @@ bool RunCase(const Case& c) {
 
 int Main(const std::vector<std::string>& args) {
   const std::vector<Case> cases = AllCases();
+  if (!args.empty() && args[0] == "--bench")
+    return RunBench(args.size() > 1 ? std::atoi(args[1].c_str()) : 11,
+                    args.size() > 2 ? std::atoi(args[2].c_str()) : 60);
   if (args.size() == 1 && args[0] == "--list") {
     for (const Case& c : cases)
       Print(c.name);

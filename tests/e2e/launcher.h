@@ -26,6 +26,7 @@ class Launcher {
   Launcher& operator=(const Launcher&) = delete;
 
   DWORD ProcessId() const { return process_.dwProcessId; }
+  HANDLE Process() const { return process_.hProcess; }
   bool Running() const;
   // The exit code, if the process ended within the time.
   std::optional<DWORD> WaitForExit(DWORD timeoutMs);

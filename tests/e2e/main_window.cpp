@@ -1,0 +1,112 @@
+#include "main_window.h"
+
+#include "check.h"
+#include "windows_of.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr UINT kSendTimeoutMs = 10000;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                           &result))
+    Abort("the launcher did not answer message 0x" + std::to_string(message) + " within " +
+          std::to_string(kSendTimeoutMs) + " ms");
+  return static_cast<LRESULT>(result);
+}
+
+}  // namespace
+
+std::string Describe(const Box& box) {
+  return "(" + std::to_string(box.left) + ", " + std::to_string(box.top) + ", " +
+         std::to_string(box.width) + ", " + std::to_string(box.height) + ")";
+}
+
+void ExpectBox(std::string_view what, const Box& expected, const Box& got) {
+  if (expected != got)
+    Fail(std::string(what) + " (left, top, width, height): expected " + Describe(expected) +
+         ", got " + Describe(got));
+}
+
+HWND RequireControl(HWND mainWindow, int id, std::string_view name) {
+  const HWND control = FindControl(mainWindow, id);
+  if (!control)
+    Abort("expected the control " + std::string(name) + ", got none");
+  return control;
+}
+
+Box PlaceOf(HWND mainWindow, HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+Box OuterBox(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+Box ClientBox(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return {0, 0, r.right, r.bottom};
+}
+
+void Settle(HWND window) {
+  Send(window, WM_NULL);
+}
+
+void PressKey(HWND control, UINT virtualKey) {
+  const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+  const LPARAM extended = (virtualKey == VK_UP || virtualKey == VK_DOWN) ? (1 << 24) : 0;
+  Send(control, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16) | extended);
+  Send(control, WM_KEYUP, virtualKey,
+       1 | (static_cast<LPARAM>(scan) << 16) | extended | (1 << 30) | (1u << 31));
+}
+
+void SelectByNotification(HWND mainWindow, HWND list, int line) {
+  Send(list, LB_SETCURSEL, static_cast<WPARAM>(line));
+  Send(mainWindow, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(list));
+}
+
+bool Enabled(HWND control) {
+  return IsWindowEnabled(control) != FALSE;
+}
+
+void ExpectEnabled(std::string_view what, bool expected, HWND control) {
+  auto state = [](bool enabled) { return enabled ? "enabled" : "disabled"; };
+  const bool got = Enabled(control);
+  if (got != expected)
+    Fail(std::string(what) + ": expected " + state(expected) + ", got " + state(got));
+}
+
+bool Checked(HWND checkBox) {
+  return Send(checkBox, BM_GETCHECK) == BST_CHECKED;
+}
+
+void Click(HWND button) {
+  Send(button, BM_CLICK);
+}
+
+std::wstring PaneText(HWND richEdit) {
+  const std::wstring text = WindowText(richEdit);
+  std::wstring lines;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\r') {
+      lines += L'\n';
+      if (i + 1 < text.size() && text[i + 1] == L'\n')
+        ++i;
+    } else {
+      lines += text[i];
+    }
+  }
+  return lines;
+}
+
+}  // namespace e2e
