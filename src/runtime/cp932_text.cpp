@@ -12,11 +12,23 @@ bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+namespace {
+// The width in bytes of the character that starts at `i`: a lead byte with a
+// byte after it starts a double-byte character.
+std::size_t CharWidth(std::string_view text, std::size_t i) {
+  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}
+
+// The single-byte character at `i` is `c` (a trail byte never is).
+bool IsSingle(std::string_view text, std::size_t i, char c) {
+  return CharWidth(text, i) == 1 && text[i] == c;
+}
+}  // namespace
+
 bool IsCharStart(std::string_view text, std::size_t index) {
   std::size_t i = 0;
-  while (i < index) {
-    i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
-  }
+  while (i < index)
+    i += CharWidth(text, i);
   return i == index;
 }
 
@@ -39,15 +51,9 @@ std::string AddTrailingBackslash(std::string_view text) {
 
 std::size_t LastPathDelimiter(std::string_view path) {
   std::size_t last = std::string_view::npos;
-  for (std::size_t i = 0; i < path.size();) {
-    const auto byte = static_cast<unsigned char>(path[i]);
-    if (IsLeadByte(byte) && i + 1 < path.size()) {
-      i += 2;
-      continue;
-    }
-    if (byte == '\\' || byte == ':')
+  for (std::size_t i = 0; i < path.size(); i += CharWidth(path, i)) {
+    if (IsSingle(path, i, '\\') || IsSingle(path, i, ':'))
       last = i;
-    ++i;
   }
   return last;
 }
@@ -82,15 +88,9 @@ std::string DrivePart(std::string_view path) {
     // Server and share: up to the backslash after the share name.
     int separators = 0;
     std::size_t i = 2;
-    while (i < path.size()) {
-      const auto byte = static_cast<unsigned char>(path[i]);
-      if (IsLeadByte(byte) && i + 1 < path.size()) {
-        i += 2;
-        continue;
-      }
-      if (byte == '\\' && ++separators == 2)
+    for (; i < path.size(); i += CharWidth(path, i)) {
+      if (IsSingle(path, i, '\\') && ++separators == 2)
         break;
-      ++i;
     }
     return std::string(path.substr(0, i));
   }
@@ -99,17 +99,11 @@ std::string DrivePart(std::string_view path) {
 
 std::string ExtensionPart(std::string_view path) {
   std::size_t dot = std::string_view::npos;
-  for (std::size_t i = 0; i < path.size();) {
-    const auto byte = static_cast<unsigned char>(path[i]);
-    if (IsLeadByte(byte) && i + 1 < path.size()) {
-      i += 2;
-      continue;
-    }
-    if (byte == '.')
+  for (std::size_t i = 0; i < path.size(); i += CharWidth(path, i)) {
+    if (IsSingle(path, i, '.'))
       dot = i;
-    if (byte == '\\' || byte == ':')
+    if (IsSingle(path, i, '\\') || IsSingle(path, i, ':'))
       dot = std::string_view::npos;
-    ++i;
   }
   return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
@@ -118,45 +112,28 @@ char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-namespace {
 // Compares character by character so that a trail byte is never folded.
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size())
     return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(a[i]);
-    if (IsLeadByte(byte) && i + 1 < a.size()) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1])
-        return false;
-      ++i;
-      continue;
-    }
-    if (FoldCase(a[i]) != FoldCase(b[i]))
+  for (std::size_t i = 0; i < a.size(); i += CharWidth(a, i)) {
+    if (CharWidth(a, i) == 2 ? a.substr(i, 2) != b.substr(i, 2) : FoldCase(a[i]) != FoldCase(b[i]))
       return false;
   }
   return true;
 }
-}  // namespace
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return SameIgnoringCase(a, b);
-}
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() && EqualsIgnoreCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::size_t FindIgnoreCase(std::string_view text, std::string_view token, std::size_t from) {
   if (token.empty())
     return std::string_view::npos;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const std::size_t width = (IsLeadByte(byte) && i + 1 < text.size()) ? 2 : 1;
+  for (std::size_t i = 0; i < text.size(); i += CharWidth(text, i)) {
     if (i >= from &&
-        SameIgnoringCase(text.substr(i, std::min(token.size(), text.size() - i)), token))
+        EqualsIgnoreCase(text.substr(i, std::min(token.size(), text.size() - i)), token))
       return i;
-    i += width;
   }
   return std::string_view::npos;
 }
