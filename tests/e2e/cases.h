@@ -17,7 +17,9 @@ struct Case {
 std::vector<Case> StartupMessageCases();
 std::vector<Case> InstanceCases();
 std::vector<Case> MainWindowCases();
+std::vector<Case> HintAndExtentCases();
 std::vector<Case> SelectionCases();
+std::vector<Case> DescriptionCases();
 
 // Turns a table of rows with a `name` into cases that run each row with `run`.
 template <typename Row, std::size_t N, typename Run>

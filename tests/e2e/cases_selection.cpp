@@ -1,5 +1,5 @@
-// Picking a line of the list: the action buttons, the description pane, its
-// hint, and the folder the launcher works in.
+// Picking a line of the list: the action buttons, the folder the launcher
+// works in, and switching the description off and on.
 #include <optional>
 
 #include "cases.h"
@@ -10,6 +10,7 @@
 #include "main_window.h"
 #include "platform/win32/control_ids.h"
 #include "remote.h"
+#include "selection_window.h"
 #include "text.h"
 #include "windows_of.h"
 
@@ -18,37 +19,6 @@ namespace e2e {
 namespace {
 
 namespace ids = tolvane::ids;
-
-// The controls a selection case reads.
-struct Window {
-  HWND main;
-  HWND list;
-  HWND pane;
-  HWND run;     // Button1
-  HWND folder;  // Button4
-};
-
-Window WindowOf(HWND main) {
-  return {main, RequireControl(main, ids::kListBox1, "ListBox1"),
-          RequireControl(main, ids::kRichEdit1, "RichEdit1"),
-          RequireControl(main, ids::kButton1, "Button1"),
-          RequireControl(main, ids::kButton4, "Button4")};
-}
-
-// A record of the menu file.
-struct Entry {
-  std::string_view caption;
-  std::string_view folder;
-  std::string_view target;
-};
-
-std::string MenuText(const std::vector<Entry>& entries) {
-  std::string text;
-  for (const Entry& e : entries)
-    text += std::string(e.caption) + "\r\n" + std::string(e.folder) + "\r\n" +
-            std::string(e.target) + "\r\n";
-  return Cp932(text);
-}
 
 // --- The run button per kind of target -----------------------------------------
 
@@ -126,202 +96,6 @@ void RunRunButton(const RunButtonCase& c) {
 const RunButtonCase kRunButtonCases[] = {
     {.name = "selection_changes_run_button", .by = PickBy::Keys},
     {.name = "selection_by_notification", .by = PickBy::Notification},
-};
-
-// --- The description pane ---------------------------------------------------------
-
-// Raw code page 932 bytes as an RTF author's editor writes them: 表 and ソ end
-// in "\" (0x5C), 本 in "{" (0x7B), マ in "}" (0x7D).
-std::string HandWrittenRtf() {
-  return "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1041{\\fonttbl{\\f0\\fnil\\fcharset128 " +
-         Cp932("ＭＳ ゴシック") +
-         ";}}\r\n"
-         "{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}\r\n"
-         "\\viewkind4\\uc1\\pard\\f0\\fs20 " +
-         Cp932("表示ソフトの本体マニュアル") + "\\par\r\n{\\b " + Cp932("太字の説明") + "}" +
-         Cp932("と") + "{\\cf2 " + Cp932("赤い注意") + "}" + Cp932("です。") + "}\r\n";
-}
-
-// A plain text whose "\" and "{" must show as they are.
-constexpr std::string_view kPlainText =
-    "インストール先: C:\\Tools\\{表示}\r\n"
-    "本体とソース\r\n"
-    "\r\n"
-    "最後の行";
-
-enum class Ink { Unchecked, Red, NotRed };
-
-struct DescriptionCase {
-  std::string_view name;
-  // The menu's second line is the one selected; the first describes itself
-  // with the disc's readme.txt.
-  Entry entry;
-  std::vector<DiscFile> files;
-  std::string_view text;  // line ends as "\n"
-  Ink ink = Ink::Unchecked;
-  // Whether the whole text is bold; nullopt: not checked.
-  std::optional<bool> bold = std::nullopt;
-  std::optional<bool> runEnabled = std::nullopt;
-  std::optional<bool> folderEnabled = std::nullopt;
-  // The RichEdit1 hint; "" when it has no tooltip; nullopt: not checked.
-  std::optional<std::string_view> hint = std::nullopt;
-  std::function<void(const Window&)> more = nullptr;
-};
-
-void ExpectInk(HWND pane, Ink ink, std::size_t length) {
-  if (ink == Ink::Unchecked)
-    return;
-  const CHARFORMAT2W format = CharFormatOf(pane, 0, static_cast<LONG>(length));
-  const bool automatic = (format.dwEffects & CFE_AUTOCOLOR) != 0;
-  const bool red =
-      (format.dwMask & CFM_COLOR) && !automatic && format.crTextColor == RGB(255, 0, 0);
-  char got[64];
-  snprintf(got, sizeof got, "colour 0x%06lX%s", static_cast<unsigned long>(format.crTextColor),
-           automatic ? " (automatic)" : "");
-  if (ink == Ink::Red && !red)
-    Fail(std::string("pane text colour: expected red 0x0000FF, got ") + got);
-  if (ink == Ink::NotRed && red)
-    Fail(std::string("pane text colour: expected not red, got ") + got);
-}
-
-void ExpectPaneHint(HWND main, HWND pane, std::string_view expected) {
-  const HWND tooltip = TooltipOf(main);
-  if (!tooltip)
-    Abort("expected a tooltip window owned by the main window, got none");
-  std::wstring got;
-  bool found = false;
-  for (const TooltipTool& t : TooltipTools(tooltip)) {
-    if (t.byHandle && t.tool == pane) {
-      got = t.text;
-      found = true;
-    }
-  }
-  if (expected.empty() && found)
-    Fail("RichEdit1 hint: expected no tooltip tool, got " + Quoted(got));
-  else if (!expected.empty() && !found)
-    Fail("RichEdit1 hint: expected " + Quoted(Wide(expected)) + ", got no tooltip tool");
-  else if (found)
-    ExpectText("RichEdit1 hint", expected, got);
-}
-
-void RunDescription(const DescriptionCase& c) {
-  std::vector<DiscFile> files = {
-      {"AutoRun.KWP", MenuText({{"最初の項目", ".", "readme.txt"}, c.entry})},
-      {"readme.txt", Cp932("最初の説明")},
-  };
-  files.insert(files.end(), c.files.begin(), c.files.end());
-  FixtureDisc disc(files);
-  Launcher launcher(disc.Program());
-  const Window w = WindowOf(launcher.WaitForMainWindow());
-  ExpectText("pane text at start", "最初の説明", PaneText(w.pane));
-  PressKey(w.list, VK_DOWN);
-  ExpectEqual("selected line", 1, ListSelection(w.list));
-  const std::wstring text = PaneText(w.pane);
-  ExpectText("pane text", c.text, text);
-  ExpectInk(w.pane, c.ink, text.size());
-  if (c.bold) {
-    const CHARFORMAT2W format = CharFormatOf(w.pane, 0, static_cast<LONG>(text.size()));
-    ExpectTrue("pane text of one boldness throughout", (format.dwMask & CFM_BOLD) != 0);
-    ExpectEqual("pane text bold (1) or not (0)", *c.bold, (format.dwEffects & CFE_BOLD) != 0);
-  }
-  if (c.runEnabled)
-    ExpectEnabled("Button1", *c.runEnabled, w.run);
-  if (c.folderEnabled)
-    ExpectEnabled("Button4", *c.folderEnabled, w.folder);
-  if (c.hint)
-    ExpectPaneHint(w.main, w.pane, *c.hint);
-  if (c.more)
-    c.more(w);
-}
-
-// The bold run is bold, the rest is not, and the coloured run is red.
-void CheckRtfFormats(const Window& w) {
-  struct Run {
-    std::string_view text;
-    bool bold;
-    bool red;
-  };
-  for (const Run& run :
-       {Run{"表示ソフトの本体マニュアル", false, false}, Run{"太字の説明", true, false},
-        Run{"と", false, false}, Run{"赤い注意", false, true}, Run{"です。", false, false}}) {
-    const std::optional<CHARRANGE> at = FindInRichEdit(w.pane, Wide(run.text));
-    if (!at) {
-      Fail("expected the text " + std::string(run.text) + " in the pane, got none");
-      continue;
-    }
-    const CHARFORMAT2W format = CharFormatOf(w.pane, at->cpMin, at->cpMax);
-    const std::string what = "\"" + std::string(run.text) + "\"";
-    ExpectTrue(what + " with one boldness throughout", (format.dwMask & CFM_BOLD) != 0);
-    ExpectEqual(what + " bold (1) or not (0)", run.bold, (format.dwEffects & CFE_BOLD) != 0);
-    const bool red = !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == RGB(255, 0, 0);
-    ExpectEqual(what + " red (1) or not (0), colour 0x" + std::to_string(format.crTextColor),
-                run.red, red);
-  }
-}
-
-const DescriptionCase kDescriptionCases[] = {
-    {.name = "rtf_description",
-     .entry = {"リッチテキスト", "rtf", "tool.exe"},
-     .files = {{"rtf\\tool.exe", "MZ"}, {"rtf\\readme.txt", HandWrittenRtf()}},
-     .text = "表示ソフトの本体マニュアル\n太字の説明と赤い注意です。",
-     .runEnabled = true,
-     .folderEnabled = true,
-     .hint = "readme.txt",
-     .more = CheckRtfFormats},
-    {.name = "plain_text_description",
-     .entry = {"テキスト", "plain", "tool.exe"},
-     .files = {{"plain\\tool.exe", "MZ"}, {"plain\\readme.txt", Cp932(kPlainText)}},
-     .text = "インストール先: C:\\Tools\\{表示}\n本体とソース\n\n最後の行",
-     .ink = Ink::NotRed,
-     .bold = false},
-    {.name = "red_notice",
-     .entry = {"説明なし", "nodoc", "tool.exe"},
-     .files = {{"nodoc\\tool.exe", "MZ"}},
-     .text = "ドキュメントは存在しません",
-     .ink = Ink::Red,
-     .runEnabled = true,
-     .folderEnabled = true,
-     .hint = ""},
-    {.name = "missing_folder_notice",
-     .entry = {"フォルダなし", "nowhere", "tool.exe"},
-     .files = {},
-     .text = "指定したフォルダは存在しません",
-     .ink = Ink::Red,
-     .runEnabled = false,
-     .folderEnabled = false},
-    {.name = "missing_target_line",
-     .entry = {"実行ファイルなし", "setup", "missing.exe"},
-     .files = {{"setup\\readme.txt", Cp932("説明")}},
-     .text = "指定した実行ファイルは存在しません\n説明",
-     .runEnabled = false,
-     .folderEnabled = true},
-    {.name = "missing_document_line",
-     .entry = {"文書なし", "docs", "missing.txt"},
-     .files = {{"docs\\readme.txt", Cp932("説明")}},
-     .text = "指定したファイルは存在しません\n説明",
-     .runEnabled = false,
-     .folderEnabled = true},
-    {.name = "pane_hint",
-     .entry = {"説明あり", "doc1", "tool.exe"},
-     .files = {{"doc1\\tool.exe", "MZ"}, {"doc1\\readme.txt", Cp932("一番目")}},
-     .text = "一番目",
-     .hint = "readme.txt"},
-    {.name = "pane_hint_listed_document",
-     .entry = {"一覧の文書", "doc2", "tool.exe"},
-     .files = {{"txt.kwp", Cp932("情報.txt\r\nreadme.txt\r\n")},
-               {"doc2\\tool.exe", "MZ"},
-               {"doc2\\readme.txt", Cp932("使われない")},
-               {"doc2\\情報.txt", Cp932("一覧の最初")}},
-     .text = "一覧の最初",
-     .hint = "情報.txt"},
-    {.name = "pane_hint_second_listed",
-     .entry = {"二番目の文書", "doc3", "tool.exe"},
-     .files = {{"txt.kwp", Cp932("none.txt\r\nsecond.txt\r\n")},
-               {"doc3\\tool.exe", "MZ"},
-               {"doc3\\readme.txt", Cp932("使われない")},
-               {"doc3\\second.txt", Cp932("二番目")}},
-     .text = "二番目",
-     .hint = "second.txt"},
 };
 
 // --- The current folder -------------------------------------------------------------
@@ -422,9 +196,8 @@ const NamedCase kOtherCases[] = {
 
 std::vector<Case> SelectionCases() {
   std::vector<Case> cases = CasesOf(kRunButtonCases, RunRunButton);
-  for (auto group : {CasesOf(kDescriptionCases, RunDescription),
-                     CasesOf(kOtherCases, [](const NamedCase& c) { c.run(c.name); })})
-    cases.insert(cases.end(), group.begin(), group.end());
+  const std::vector<Case> others = CasesOf(kOtherCases, [](const NamedCase& c) { c.run(c.name); });
+  cases.insert(cases.end(), others.begin(), others.end());
   return cases;
 }
 

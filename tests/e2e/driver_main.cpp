@@ -19,7 +19,8 @@ namespace {
 
 std::vector<Case> AllCases() {
   std::vector<Case> all;
-  for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases, SelectionCases})
+  for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases, HintAndExtentCases,
+                     SelectionCases, DescriptionCases})
     for (Case& c : group())
       all.push_back(std::move(c));
   return all;

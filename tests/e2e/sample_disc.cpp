@@ -20,4 +20,11 @@ std::vector<DiscFile> SampleDisc() {
   };
 }
 
+std::vector<DiscFile> MenuOf(const std::vector<std::string_view>& captions) {
+  std::string menu;
+  for (std::string_view caption : captions)
+    menu += std::string(caption) + "\r\n.\r\nreadme.txt\r\n";
+  return {{"AutoRun.KWP", Cp932(menu)}, {"readme.txt", Cp932("説明\r\n")}};
+}
+
 }  // namespace e2e

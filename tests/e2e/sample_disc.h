@@ -10,6 +10,9 @@ namespace e2e {
 
 std::vector<DiscFile> SampleDisc();
 
+// A menu of entries that all describe themselves with the disc's readme.txt.
+std::vector<DiscFile> MenuOf(const std::vector<std::string_view>& captions);
+
 // The captions of SampleDisc's menu, in file order. "ソ" is 0x83 0x5C in
 // code page 932: a trail byte that is a backslash.
 inline const std::vector<std::string_view> kSampleCaptions = {
