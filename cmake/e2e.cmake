@@ -18,7 +18,8 @@ target_link_options(tolvane_e2e PRIVATE -municode -static)
 target_link_libraries(tolvane_e2e PRIVATE user32 gdi32 kernel32)
 
 # Stands in for a disc's program in launch tests; records how it was started.
-add_executable(probe WIN32 ${TOLVANE_E2E_DIR}/probe/probe.cpp)
+add_executable(probe WIN32 ${TOLVANE_E2E_DIR}/probe/probe.cpp ${TOLVANE_E2E_DIR}/text.cpp)
+target_include_directories(probe PRIVATE ${TOLVANE_E2E_DIR})
 target_compile_options(probe PRIVATE -fexec-charset=UTF-8 -municode)
 target_link_options(probe PRIVATE -municode -static)
 

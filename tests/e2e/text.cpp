@@ -17,28 +17,28 @@ std::wstring Wide(std::string_view utf8) {
   return wide;
 }
 
-std::string Utf8(std::wstring_view text) {
+namespace {
+// `lossy` must be null for UTF-8, which has a form for every character.
+std::string Narrow(std::wstring_view text, UINT codePage, DWORD flags, BOOL* lossy) {
   if (text.empty())
     return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
-                      nullptr, nullptr);
-  return utf8;
+  const int size = WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, lossy);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()), bytes.data(),
+                      size, nullptr, lossy);
+  return bytes;
+}
+}  // namespace
+
+std::string Utf8(std::wstring_view text) {
+  return Narrow(text, CP_UTF8, 0, nullptr);
 }
 
 std::string Cp932(std::string_view utf8) {
-  const std::wstring wide = Wide(utf8);
-  if (wide.empty())
-    return {};
   BOOL lossy = FALSE;
-  const int size = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                       static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                      bytes.data(), size, nullptr, &lossy);
-  if (lossy || size == 0)
+  const std::string bytes = Narrow(Wide(utf8), 932, WC_NO_BEST_FIT_CHARS, &lossy);
+  if (lossy || (bytes.empty() && !utf8.empty()))
     throw std::invalid_argument("no code page 932 form for \"" + std::string(utf8) + "\"");
   return bytes;
 }

@@ -7,18 +7,9 @@
 
 #include <string>
 
-namespace {
+#include "text.h"
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty())
-    return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
-                      nullptr, nullptr);
-  return utf8;
-}
+namespace {
 
 std::wstring LogPath() {
   wchar_t named[MAX_PATH];
@@ -38,8 +29,8 @@ std::wstring LogPath() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t folder[MAX_PATH];
   const DWORD folderLength = GetCurrentDirectoryW(MAX_PATH, folder);
-  const std::string record =
-      Utf8(GetCommandLineW()) + "\n" + Utf8(std::wstring(folder, folderLength)) + "\n";
+  const std::string record = e2e::Utf8(GetCommandLineW()) + "\n" +
+                             e2e::Utf8(std::wstring_view(folder, folderLength)) + "\n";
   const HANDLE log = CreateFileW(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (log == INVALID_HANDLE_VALUE)
