@@ -174,13 +174,7 @@ LRESULT ChildPeer::KeyMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return RaiseKeyPress(message, wParam, lParam);
     case WM_CONTEXTMENU:
       if (control_.Popup() != nullptr) {
-        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        // The keyboard's menu key: the menu opens at the control's top left.
-        if (lParam == -1) {
-          at = {0, 0};
-          ClientToScreen(hwnd_, &at);
-        }
-        owner_.ShowPopupMenu(control_, at);
+        owner_.ShowPopupMenu(control_, hwnd_, lParam);
         return 0;
       }
       break;

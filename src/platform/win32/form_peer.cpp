@@ -320,12 +320,7 @@ LRESULT FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       if (ChildPeer* peer = PeerOf(reinterpret_cast<HWND>(wParam));
           peer != nullptr && peer->Model().Popup() != nullptr) {
-        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (lParam == -1) {
-          at = {0, 0};
-          ClientToScreen(peer->Handle(), &at);
-        }
-        ShowPopupMenu(peer->Model(), at);
+        ShowPopupMenu(peer->Model(), peer->Handle(), lParam);
         return 0;
       }
       break;

@@ -61,8 +61,10 @@ class FormPeer final : public ControlPeer {
   // control sees them; true when the message was used up.
   bool TranslateKeys(const MSG& msg);
 
-  // Opens a control's popup menu at a point on the screen and runs the chosen item.
-  void ShowPopupMenu(Control& control, POINT screen);
+  // Opens a control's popup menu where WM_CONTEXTMENU's `where` says (the
+  // screen point of a right click, or -1 for the keyboard's menu key: the
+  // control's top left) and runs the chosen item.
+  void ShowPopupMenu(Control& control, HWND window, LPARAM where);
 
   // ControlPeer: the window itself.
   void Changed(Property property) override;

@@ -19,10 +19,15 @@ std::wstring ShortcutText(unsigned short shortcut) {
 
 }  // namespace
 
-void FormPeer::ShowPopupMenu(Control& control, POINT screen) {
+void FormPeer::ShowPopupMenu(Control& control, HWND window, LPARAM where) {
   PopupMenu* popup = control.Popup();
   if (popup == nullptr || hwnd_ == nullptr)
     return;
+  POINT screen{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (where == -1) {
+    screen = {0, 0};
+    ClientToScreen(window, &screen);
+  }
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr)
     return;
