@@ -67,7 +67,7 @@ HWND FindIconControl(HWND box) {
   HWND found = nullptr;
   EnumChildWindows(
       box,
-      [](HWND child, LPARAM param) -> BOOL {
+      [](HWND child, LPARAM param) CALLBACK -> BOOL {
         if (lstrcmpiW(ClassName(child).c_str(), L"Static") != 0)
           return TRUE;
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)

@@ -133,7 +133,7 @@ HWND TooltipOf(HWND owner) {
     HWND found;
   } search{owner, processId, nullptr};
   EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
+      [](HWND window, LPARAM param) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
         DWORD id = 0;
         GetWindowThreadProcessId(window, &id);

@@ -21,7 +21,7 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
     std::vector<HWND> windows;
   } search{processId, {}};
   EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
+      [](HWND window, LPARAM param) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
@@ -74,7 +74,7 @@ HWND FindControl(HWND top, int id) {
   ControlSearch search{id, nullptr};
   EnumChildWindows(
       top,
-      [](HWND window, LPARAM param) -> BOOL {
+      [](HWND window, LPARAM param) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<ControlSearch*>(param);
         if (GetDlgCtrlID(window) != s->id)
           return TRUE;
