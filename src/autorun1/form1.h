@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "menu/launcher_table.h"
@@ -72,8 +73,29 @@ class TForm1 : public Form {
   void CheckBox1Click(Control& sender);
   void CheckBox2Click(Control& sender);
   void Button2Click(Control& sender);
+  void Button1Click(Control& sender);
+  void N2Click(Control& sender);
+  void Button4Click(Control& sender);
+  void N4Click(Control& sender);
+  void Button5Click(Control& sender);
+  void ListBox1KeyDown(Control& sender, unsigned short& key, bool shift);
+  void ListBox1KeyUp(Control& sender, unsigned short& key, bool shift);
   void KWPandKWT_Enabled_Check() {}
   void READ_INIFile() {}
+
+  // Shell and power, shared by running an entry and the direct-open mode.
+  // Words a failed shell result; silent for success, 31 and a refused elevation.
+  void ReportShellError(int result);
+  // "OPEN" with no folder and shown; the result, reported.
+  int ShellOpen(std::string_view file, std::string_view parameters);
+  // For a file no application is associated with: asks whether to open
+  // `path` in Notepad (the question names `shownName`) and does so on Yes.
+  void OfferNotepad(std::string_view shownName, std::string_view path, std::string_view caption);
+  // Asks whether to do request.SystemActionName; on Yes, DoShutDown(request).
+  void ConfirmSystemAction(const TargetKindState& request);
+  // The action of the request flags of `Selection`, or of `request`.
+  void DoShutDown();
+  void DoShutDown(const TargetKindState& request);
 
  private:
   Platform& platform() const;

@@ -24,6 +24,16 @@ inline constexpr int kIdNo = 7;
 }  // namespace mb
 
 inline constexpr int kDriveCdRom = 5;
+inline constexpr int kShowNormal = 5;  // SW_SHOW
+inline constexpr int kPlatformNt = 2;  // VER_PLATFORM_WIN32_NT
+
+// ExitWindowsEx flags.
+namespace ewx {
+inline constexpr unsigned kLogoff = 0x0;
+inline constexpr unsigned kShutdown = 0x1;
+inline constexpr unsigned kReboot = 0x2;
+inline constexpr unsigned kPowerOff = 0x8;
+}  // namespace ewx
 
 // ShellExecute's result when the user refused elevation: not an error.
 inline constexpr int kShellCancelled = -1;
@@ -81,6 +91,19 @@ class Platform {
                            std::string_view parameters, std::string_view directory,
                            int showCommand) = 0;
   virtual void SendMciCommand(std::string_view command) = 0;
+
+  // Power. The token stays open from OpenOwnProcessToken until
+  // CloseOwnProcessToken; the privilege steps use it.
+  virtual int PlatformId() = 0;  // as GetVersionEx reports it
+  virtual bool OpenOwnProcessToken() = 0;
+  virtual bool LookupShutdownPrivilege() = 0;
+  // Enables the looked-up privilege; the system's last error afterwards.
+  virtual unsigned AdjustShutdownPrivilege() = 0;
+  virtual void CloseOwnProcessToken() = 0;
+  virtual unsigned LastError() = 0;
+  // The system's text for an error code; empty when it has none.
+  virtual std::string SystemErrorText(unsigned error) = 0;
+  virtual void ExitWindows(unsigned flags) = 0;
 };
 
 // The real implementation; defined only in the Windows build.

@@ -133,6 +133,7 @@ bool FakePlatform::CreateInstanceMutex(std::string_view) {
 
 int FakePlatform::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
   messages.push_back({std::string(text), std::string(caption), style});
+  powerLog.push_back("MessageBox " + std::string(text));
   if (messageBoxAnswers.empty())
     return mb::kIdOk;
   const int answer = messageBoxAnswers.front();
@@ -166,6 +167,31 @@ void FakePlatform::SendMciCommand(std::string_view command) {
   if (onMciCommand)
     onMciCommand(command);
   mciCommands.emplace_back(command);
+}
+
+bool FakePlatform::OpenOwnProcessToken() {
+  powerLog.push_back("OpenOwnProcessToken");
+  return tokenOpens;
+}
+
+bool FakePlatform::LookupShutdownPrivilege() {
+  powerLog.push_back("LookupShutdownPrivilege");
+  return privilegeFound;
+}
+
+unsigned FakePlatform::AdjustShutdownPrivilege() {
+  powerLog.push_back("AdjustShutdownPrivilege");
+  return adjustError;
+}
+
+std::string FakePlatform::SystemErrorText(unsigned error) {
+  const auto it = errorTexts.find(error);
+  return it == errorTexts.end() ? std::string() : it->second;
+}
+
+void FakePlatform::ExitWindows(unsigned flags) {
+  powerLog.push_back("ExitWindows " + std::to_string(flags));
+  exitWindowsFlags.push_back(flags);
 }
 
 }  // namespace tolvane::testing

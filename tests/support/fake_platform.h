@@ -64,6 +64,19 @@ class FakePlatform : public Platform {
   bool mutexClosed = false;
   bool mutexReleased = false;
   bool messageLoopRan = false;
+  // Power: scripted answers of the privilege steps. The fake never reaches a
+  // real system call, so no test can end the session it runs in.
+  int platformId = kPlatformNt;
+  bool tokenOpens = true;
+  bool privilegeFound = true;
+  unsigned adjustError = 0;  // the last error after the adjustment
+  unsigned lastError = 0;    // what LastError answers
+  std::map<unsigned, std::string> errorTexts;
+  // The power steps in order ("OpenOwnProcessToken", ..., "ExitWindows 9"),
+  // with every message box among them as "MessageBox <text>".
+  std::vector<std::string> powerLog;
+  std::vector<unsigned> exitWindowsFlags;
+
   // Runs at every ProcessMessages call, as queued window events would.
   std::function<void()> onProcessMessages;
   // Runs at every sound command, before it is recorded.
@@ -94,6 +107,14 @@ class FakePlatform : public Platform {
   int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                    std::string_view directory, int showCommand) override;
   void SendMciCommand(std::string_view command) override;
+  int PlatformId() override { return platformId; }
+  bool OpenOwnProcessToken() override;
+  bool LookupShutdownPrivilege() override;
+  unsigned AdjustShutdownPrivilege() override;
+  void CloseOwnProcessToken() override { powerLog.push_back("CloseOwnProcessToken"); }
+  unsigned LastError() override { return lastError; }
+  std::string SystemErrorText(unsigned error) override;
+  void ExitWindows(unsigned flags) override;
 
  private:
   struct File {

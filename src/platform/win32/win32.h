@@ -1,6 +1,6 @@
 // The one way the Win32 layer includes the system headers. The API's A/W
 // macros are undone where they would rename the program's own methods
-// (Platform::MessageBox, Platform::SetCurrentDirectory, ...).
+// (Platform::MessageBox, Platform::ExitWindows, ...).
 #pragma once
 
 #include <windows.h>
@@ -13,3 +13,4 @@
 #undef MessageBox
 #undef SetCurrentDirectory
 #undef ShellExecute
+#undef ExitWindows

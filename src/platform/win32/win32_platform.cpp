@@ -29,6 +29,7 @@ Win32Platform::Win32Platform() {
 
 Win32Platform::~Win32Platform() {
   forms_.clear();
+  CloseOwnProcessToken();
   if (instanceMutex_ != nullptr)
     CloseHandle(instanceMutex_);
   if (oleInitialized_)

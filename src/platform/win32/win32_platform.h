@@ -49,6 +49,15 @@ class Win32Platform final : public Platform {
                    std::string_view directory, int showCommand) override;
   void SendMciCommand(std::string_view command) override;
 
+  int PlatformId() override;
+  bool OpenOwnProcessToken() override;
+  bool LookupShutdownPrivilege() override;
+  unsigned AdjustShutdownPrivilege() override;
+  void CloseOwnProcessToken() override;
+  unsigned LastError() override;
+  std::string SystemErrorText(unsigned error) override;
+  void ExitWindows(unsigned flags) override;
+
  private:
   // The main window: the first form's, while it exists; nullptr otherwise.
   HWND MainWindow() const;
@@ -61,6 +70,8 @@ class Win32Platform final : public Platform {
   bool oleInitialized_ = false;
   std::wstring richEditClass_;
   HANDLE instanceMutex_ = nullptr;
+  HANDLE processToken_ = nullptr;
+  LUID shutdownPrivilege_{};
   HMODULE winmm_ = nullptr;
   bool winmmLoaded_ = false;
   GdiObjects gdi_;

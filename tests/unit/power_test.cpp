@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "autorun1/system_actions.h"
+#include "platform/platform.h"
+#include "support/launcher_fixture.h"
+
+namespace tolvane {
+namespace {
+
+using testing::LauncherFixture;
+
+TEST(ExitWindowsFlags, PerActionAndNeverForced) {
+  struct Case {
+    const char* what;
+    bool logoff, reboot, powerOff;
+    unsigned flags;
+  } const cases[] = {
+      {"log off", true, false, false, 0},
+      {"restart", false, true, false, 2},
+      {"power off", false, false, true, 9},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TargetKindState s;
+    s.LogoffRequested = c.logoff;
+    s.RebootRequested = c.reboot;
+    s.PowerOffRequested = c.powerOff;
+    EXPECT_EQ(ExitWindowsFlags(s), c.flags);
+    s.ForceRequested = true;  // never set by the program; and still never forces
+    EXPECT_EQ(ExitWindowsFlags(s) & 4u, 0u);
+  }
+}
+
+TEST(DoShutDown, PrivilegeStepsAndTheOneExitRequest) {
+  struct Case {
+    const char* what;
+    int platformId;
+    bool tokenOpens, privilegeFound;
+    unsigned adjustError;
+    std::vector<std::string> log;
+  } const cases[] = {
+      {"all steps succeed",
+       kPlatformNt,
+       true,
+       true,
+       0,
+       {"OpenOwnProcessToken", "LookupShutdownPrivilege", "AdjustShutdownPrivilege",
+        "CloseOwnProcessToken", "ExitWindows 9"}},
+      {"no token",
+       kPlatformNt,
+       false,
+       true,
+       0,
+       {"OpenOwnProcessToken", "MessageBox Cannot open process token. [Access is denied.\r\n]",
+        "ExitWindows 9"}},
+      {"no privilege value",
+       kPlatformNt,
+       true,
+       false,
+       0,
+       {"OpenOwnProcessToken", "LookupShutdownPrivilege",
+        "MessageBox Cannot find privilege value. [Access is denied.\r\n]", "CloseOwnProcessToken",
+        "ExitWindows 9"}},
+      {"privilege not held (ERROR_NOT_ALL_ASSIGNED)",
+       kPlatformNt,
+       true,
+       true,
+       1300,
+       {"OpenOwnProcessToken", "LookupShutdownPrivilege", "AdjustShutdownPrivilege",
+        "MessageBox Error adjusting process privileges.", "CloseOwnProcessToken", "ExitWindows 9"}},
+      {"a system without privileges", 1, false, false, 1300, {"ExitWindows 9"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    LauncherFixture l;
+    l.DiscFile("AutoRun.KWP", "a\r\n\r\n?poweroff\r\n");
+    ASSERT_TRUE(l.Start());
+    l.platform.platformId = c.platformId;
+    l.platform.tokenOpens = c.tokenOpens;
+    l.platform.privilegeFound = c.privilegeFound;
+    l.platform.adjustError = c.adjustError;
+    l.platform.lastError = 5;
+    l.platform.errorTexts[5] = "Access is denied.\r\n";
+    l.platform.powerLog.clear();
+    l.platform.messages.clear();
+    l.form->DoShutDown();
+    EXPECT_EQ(l.platform.powerLog, c.log);
+    for (const testing::ShownMessage& m : l.platform.messages)
+      EXPECT_EQ(m.caption, "Tolvane") << m.text;
+    for (const testing::ShownMessage& m : l.platform.messages)
+      EXPECT_EQ(m.style, 0u) << m.text;
+  }
+}
+
+}  // namespace
+}  // namespace tolvane
