@@ -110,6 +110,7 @@ class TForm1 : public Form {
   const TLauncherEntry* SelectedEntry() const;
 
   std::vector<std::string> args_;
+  bool running_ = false;  // a launch or its question is open
 };
 
 }  // namespace tolvane

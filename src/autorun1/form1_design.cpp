@@ -151,6 +151,18 @@ void TForm1::BindEvents() {
   OnCloseQuery = [this](Control& s, bool& canClose) { FormCloseQuery(s, canClose); };
   Splitter.OnMoved = [this](Control& s) { SplitterMoved(s); };
   ListBox1.OnClick = [this](Control& s) { ListBox1Click(s); };
+  ListBox1.OnDblClick = [this](Control& s) { Button1Click(s); };
+  ListBox1.OnKeyDown = [this](Control& s, unsigned short& k, bool shift) {
+    ListBox1KeyDown(s, k, shift);
+  };
+  ListBox1.OnKeyUp = [this](Control& s, unsigned short& k, bool shift) {
+    ListBox1KeyUp(s, k, shift);
+  };
+  N2.OnClick = [this](Control& s) { N2Click(s); };
+  N4.OnClick = [this](Control& s) { N4Click(s); };
+  Button1.OnClick = [this](Control& s) { Button1Click(s); };
+  Button4.OnClick = [this](Control& s) { Button4Click(s); };
+  Button5.OnClick = [this](Control& s) { Button5Click(s); };
   CheckBox1.OnClick = [this](Control& s) { CheckBox1Click(s); };
   CheckBox2.OnClick = [this](Control& s) { CheckBox2Click(s); };
   Button2.OnClick = [this](Control& s) { Button2Click(s); };

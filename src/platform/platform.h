@@ -35,6 +35,8 @@ inline constexpr unsigned kReboot = 0x2;
 inline constexpr unsigned kPowerOff = 0x8;
 }  // namespace ewx
 
+// ShellExecute's result when no application is associated with the file.
+inline constexpr int kShellNoAssociation = 31;
 // ShellExecute's result when the user refused elevation: not an error.
 inline constexpr int kShellCancelled = -1;
 

@@ -60,6 +60,9 @@ std::string FakePlatform::FullPath(std::string_view path) {
     result += (i ? "\\" : "") + kept[i];
   if (kept.size() == 1)
     result += "\\";  // the root of a drive
+  // A network path keeps both backslashes before its server name.
+  if (absolute.starts_with("\\\\"))
+    result.insert(0, "\\");
   return result;
 }
 

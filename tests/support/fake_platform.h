@@ -33,6 +33,11 @@ struct ShellCall {
   bool operator==(const ShellCall&) const = default;
 };
 
+inline void PrintTo(const ShellCall& c, std::ostream* os) {
+  *os << "{\"" << c.verb << "\", \"" << c.file << "\", \"" << c.parameters << "\", \""
+      << c.directory << "\", " << c.show << "}";
+}
+
 class FakePlatform : public Platform {
  public:
   FakePlatform();

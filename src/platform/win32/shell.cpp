@@ -20,6 +20,7 @@ int ClassicShellError(DWORD error) {
     case ERROR_OUTOFMEMORY:
       return 8;
     case ERROR_BAD_FORMAT:
+    case ERROR_BAD_EXE_FORMAT:
       return 11;
     case ERROR_SHARING_VIOLATION:
       return 26;

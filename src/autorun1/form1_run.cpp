@@ -1,0 +1,115 @@
+// Running the selected entry: a program or document from its folder, an
+// address, or a power action after a confirmation.
+#include "autorun1/form1.h"
+#include "autorun1/system_actions.h"
+#include "platform/platform.h"
+#include "runtime/runtime_error.h"
+
+namespace tolvane {
+
+namespace {
+
+// The target's characters after its first "/": the first "/" belongs to
+// neither the file nor the parameters, later ones are parameters.
+std::string TargetParamsOf(std::string_view target) {
+  const std::size_t slash = target.find('/');
+  return slash == std::string_view::npos ? std::string() : std::string(target.substr(slash + 1));
+}
+
+class ScopedFlag {
+ public:
+  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~ScopedFlag() { flag_ = false; }
+  ScopedFlag(const ScopedFlag&) = delete;
+  ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+Platform& PlatformOf(TForm1& f) {
+  return f.App().GetPlatform();
+}
+
+void DisableRunControls(TForm1& f) {
+  f.Button1.SetEnabled(false);
+  f.ListBox1.SetEnabled(false);
+  PlatformOf(f).ProcessMessages();
+}
+
+void EnableRunControls(TForm1& f) {
+  PlatformOf(f).ProcessMessages();
+  f.Button1.SetEnabled(true);
+  f.ListBox1.SetEnabled(true);
+}
+
+void OpenEntryFile(TForm1& f, const std::string& target) {
+  Platform& platform = PlatformOf(f);
+  if (!platform.SetCurrentDirectory(f.Folders.MenuDir))
+    throw InOutError(3);
+  // A missing file or folder left the Run button disabled: a double click or
+  // Enter on such an entry does nothing.
+  if (!f.Button1.Enabled())
+    return;
+  TargetKindState& s = f.Selection;
+  platform.SetCurrentDirectory(f.EntryDir);
+  s.TargetParams = TargetParamsOf(target);
+  s.TargetParamsCopying = target.find('/') != std::string::npos;
+  // Taken before pending messages run: a selection they make must not change
+  // what this launch opens.
+  const std::string shownName = s.TargetFile;
+  const std::string file = f.EntryDir + "\\" + shownName;
+  const std::string parameters = s.TargetParams;
+  DisableRunControls(f);
+  if (f.ShellOpen(file, parameters) == kShellNoAssociation)
+    f.OfferNotepad(shownName, file, "システムエラー");
+  EnableRunControls(f);
+}
+
+void OpenAddress(TForm1& f, const std::string& target) {
+  f.Selection.UrlToOpen = target;
+  DisableRunControls(f);
+  f.ShellOpen(target, "");
+  EnableRunControls(f);
+}
+
+void RunSystemAction(TForm1& f) {
+  // An invalid "?" word leaves the Run button disabled and never runs.
+  if (!f.Button1.Enabled())
+    return;
+  TargetKindState request = f.Selection;
+  request.SystemActionName = SystemActionNameOf(request.SystemActionKind);
+  // Only a confirmed log off, restart or power off ever reaches the system.
+  if (request.SystemActionName.empty())
+    return;
+  DisableRunControls(f);
+  f.Selection.SystemActionName = request.SystemActionName;
+  f.ConfirmSystemAction(request);
+  EnableRunControls(f);
+}
+
+}  // namespace
+
+void TForm1::Button1Click(Control&) {
+  const TLauncherEntry* entry = SelectedEntry();
+  // One launch or question at a time: events queued before the controls
+  // were disabled run inside it and must not start another.
+  if (entry == nullptr || running_)
+    return;
+  const ScopedFlag running(running_);
+  const std::string target = entry->Target;
+  Selection.TargetParams.clear();
+  Selection.TargetParamsCopying = false;
+  if (Selection.IsSystemAction)
+    RunSystemAction(*this);
+  else if (Selection.IsUrlTarget)
+    OpenAddress(*this, target);
+  else
+    OpenEntryFile(*this, target);
+}
+
+void TForm1::N2Click(Control& sender) {
+  Button1Click(sender);
+}
+
+}  // namespace tolvane
