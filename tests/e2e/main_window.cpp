@@ -61,12 +61,43 @@ void Settle(HWND window) {
   Send(window, WM_NULL);
 }
 
-void PressKey(HWND control, UINT virtualKey) {
+namespace {
+
+// The lParam of a key's WM_KEYDOWN; its WM_KEYUP adds the release bits.
+LPARAM KeyDownParam(UINT virtualKey) {
   const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
   const LPARAM extended = (virtualKey == VK_UP || virtualKey == VK_DOWN) ? (1 << 24) : 0;
-  Send(control, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16) | extended);
-  Send(control, WM_KEYUP, virtualKey,
-       1 | (static_cast<LPARAM>(scan) << 16) | extended | (1 << 30) | (1u << 31));
+  return 1 | (static_cast<LPARAM>(scan) << 16) | extended;
+}
+
+constexpr LPARAM kKeyReleased = (1 << 30) | (1u << 31);
+
+void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!PostMessageW(window, message, wParam, lParam))
+    Abort("cannot post message 0x" + std::to_string(message) + " to the launcher");
+}
+
+}  // namespace
+
+void PressKey(HWND control, UINT virtualKey) {
+  const LPARAM down = KeyDownParam(virtualKey);
+  Send(control, WM_KEYDOWN, virtualKey, down);
+  Send(control, WM_KEYUP, virtualKey, down | kKeyReleased);
+}
+
+void PostKey(HWND control, UINT virtualKey) {
+  const LPARAM down = KeyDownParam(virtualKey);
+  Post(control, WM_KEYDOWN, virtualKey, down);
+  Post(control, WM_KEYUP, virtualKey, down | kKeyReleased);
+}
+
+void PostClick(HWND button) {
+  Post(button, BM_CLICK, 0, 0);
+}
+
+void PostDoubleClick(HWND mainWindow, HWND list) {
+  Post(mainWindow, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+       reinterpret_cast<LPARAM>(list));
 }
 
 void SelectByNotification(HWND mainWindow, HWND list, int line) {

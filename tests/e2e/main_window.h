@@ -35,6 +35,12 @@ void Settle(HWND window);
 // Picking a line as a user does: a key pressed in the list box (sent, so
 // that it returns when the list box and the selection handler are done).
 void PressKey(HWND control, UINT virtualKey);
+// The same without waiting, for keys that may open a message box.
+void PostKey(HWND control, UINT virtualKey);
+// A button click and a double click on the list's selected line (as the list
+// box reports it), without waiting: their handlers may open a message box.
+void PostClick(HWND button);
+void PostDoubleClick(HWND mainWindow, HWND list);
 // Picking a line the way the list box itself reports a click: the line is
 // selected and the main window hears LBN_SELCHANGE.
 void SelectByNotification(HWND mainWindow, HWND list, int line);
