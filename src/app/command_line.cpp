@@ -1,21 +1,30 @@
 #include "app/command_line.h"
 
+#include <type_traits>
+
 namespace tolvane {
 
 namespace {
-bool IsSeparator(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-}  // namespace
 
-std::vector<std::string> SplitCommandLine(std::string_view line) {
-  std::vector<std::string> words;
+template <typename Char>
+bool IsSeparator(Char c) {
+  return static_cast<std::make_unsigned_t<Char>>(c) <= ' ';
+}
+
+// The same rules for the program's cp932 bytes and for Windows' UTF-16: no
+// cp932 trail byte and no UTF-16 unit of another character is a blank, a
+// control character or a double quote, so both split a line alike.
+template <typename Char>
+std::vector<std::basic_string<Char>> SplitWords(std::basic_string_view<Char> line) {
+  using Text = std::basic_string<Char>;
+  constexpr Char kQuote = Char('"');
+  std::vector<Text> words;
   std::size_t i = 0;
   while (true) {
     while (true) {
       while (i < line.size() && IsSeparator(line[i]))
         ++i;
-      if (i + 1 < line.size() && line[i] == '"' && line[i + 1] == '"') {
+      if (i + 1 < line.size() && line[i] == kQuote && line[i + 1] == kQuote) {
         i += 2;
         continue;
       }
@@ -23,11 +32,11 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
     }
     if (i >= line.size())
       break;
-    std::string word;
+    Text word;
     while (i < line.size() && !IsSeparator(line[i])) {
-      if (line[i] == '"') {
+      if (line[i] == kQuote) {
         ++i;
-        while (i < line.size() && line[i] != '"')
+        while (i < line.size() && line[i] != kQuote)
           word += line[i++];
         if (i < line.size())
           ++i;
@@ -38,6 +47,16 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
     words.push_back(std::move(word));
   }
   return words;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCommandLine(std::string_view line) {
+  return SplitWords(line);
+}
+
+std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
+  return SplitWords(line);
 }
 
 }  // namespace tolvane

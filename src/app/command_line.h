@@ -12,5 +12,7 @@ namespace tolvane {
 // empty pair of quotes between parameters is skipped. Element 0 is the
 // program name.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+// The same for a command line as Windows gives it, before its conversion.
+std::vector<std::wstring> SplitCommandLine(std::wstring_view commandLine);
 
 }  // namespace tolvane

@@ -1,6 +1,5 @@
 #include "app/process.h"
 
-#include "app/command_line.h"
 #include "app/instance_guard.h"
 #include "autorun1/form1.h"
 #include "platform/platform.h"
@@ -9,7 +8,12 @@
 namespace tolvane {
 
 int RunLauncher(Platform& platform) {
-  const std::vector<std::string> args = SplitCommandLine(platform.CommandLine());
+  Application app(platform);
+  app.SetTitle("Tolvane");
+  // A parameter that cannot be read as written is shown, and nothing runs.
+  std::vector<std::string> args;
+  if (!app.Guard([&] { args = platform.Arguments(); }))
+    return 0;
   const InstanceOptions options = ScanInstanceOptions(args);
   // Testing and creating the mutex in one call: two launchers started at the
   // same moment cannot both pass.
@@ -18,8 +22,6 @@ int RunLauncher(Platform& platform) {
     return 0;
   }
 
-  Application app(platform);
-  app.SetTitle("Tolvane");
   {
     TForm1 form(app, args);
     platform.CreateNativeWindow(form);

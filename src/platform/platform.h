@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
 
@@ -56,8 +57,14 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
+  // Texts from Windows are code page 932 without any character replaced: a
+  // path it cannot hold comes by its short (8.3) name, and where there is none
+  // these raise a RuntimeError rather than give another path.
+
   // Process.
-  virtual std::string CommandLine() = 0;  // the whole command line, program name first
+  // The command line split into parameters as the runtime splits it;
+  // element 0 is the program's own path.
+  virtual std::vector<std::string> Arguments() = 0;
   virtual std::string ProgramPath() = 0;  // full path of the running program file
 
   // Folders and files.

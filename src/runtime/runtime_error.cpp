@@ -19,6 +19,16 @@ std::string InOutErrorMessage(int code) {
   }
 }
 
+std::string UnwritablePathMessage(std::string_view shown) {
+  return "パス \"" + std::string(shown) +
+         "\" には Shift-JIS で表せない文字が含まれ、短い名前 (8.3 形式) もないため使用できません";
+}
+
+std::string UnwritableParameterMessage(std::string_view shown) {
+  return "コマンドライン \"" + std::string(shown) +
+         "\" には Shift-JIS で表せない文字が含まれているため使用できません";
+}
+
 InOutError::InOutError(int code) : RuntimeError(InOutErrorMessage(code)), code_(code) {}
 
 }  // namespace tolvane

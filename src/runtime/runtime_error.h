@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tolvane {
 
@@ -24,5 +25,13 @@ class InOutError : public RuntimeError {
 };
 
 std::string InOutErrorMessage(int code);
+
+// Going on with a path or parameter that code page 932 cannot hold would use
+// another file, so start-up ends with one of these. `shown` is the text as far
+// as it can be shown.
+// A path from Windows with no short (8.3) name that could stand for it.
+std::string UnwritablePathMessage(std::string_view shown);
+// A command-line parameter that is no such path either.
+std::string UnwritableParameterMessage(std::string_view shown);
 
 }  // namespace tolvane

@@ -33,10 +33,11 @@ struct MainWindowCase {
   std::string_view name;
   std::vector<DiscFile> files = SampleDisc();
   std::function<void(const Running&)> check;
+  std::string_view folder = {};  // the disc's folder name, if it matters
 };
 
 void RunMainWindow(const MainWindowCase& c) {
-  FixtureDisc disc(c.files);
+  FixtureDisc disc(c.files, c.folder);
   Launcher launcher(disc.Program());
   const HWND main = launcher.WaitForMainWindow();
   c.check({disc, launcher, main});
@@ -51,6 +52,17 @@ void ExpectListOf(const Running& r, const std::vector<std::string_view>& caption
   ExpectEqual("selected line", 0, ListSelection(list));
   ExpectTrue("Button1", FindControl(r.main, ids::kButton1) != nullptr);
   ExpectTrue("Button4", FindControl(r.main, ids::kButton4) != nullptr);
+}
+
+// Started from a folder whose name code page 932 cannot hold: the program
+// finds its menu and the first entry's document and program through the
+// folder's short name.
+void ExpectSampleDiscWorks(const Running& r) {
+  ExpectListOf(r, kSampleCaptions);
+  ExpectText("description of the first line", "このディスクの説明です。\n",
+             PaneText(RequireControl(r.main, ids::kRichEdit1, "RichEdit1")));
+  ExpectEnabled("Button1 for the first line's document", true,
+                RequireControl(r.main, ids::kButton1, "Button1"));
 }
 
 // Captions whose second bytes are "\", "{" and "}", half-width katakana and
@@ -113,17 +125,15 @@ void ExpectLayout(HWND main, int s, std::string_view when) {
   }
 }
 
+// Centred on the whole screen, the taskbar's part included.
 void CheckCentred(const Running& r) {
-  RECT work{};
-  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
-    Abort("cannot read the work area");
+  const Box screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   const Box outer = OuterBox(r.main);
-  const int left = work.left + (work.right - work.left - outer.width) / 2;
-  const int top = work.top + (work.bottom - work.top - outer.height) / 2;
+  const int left = (screen.width - outer.width) / 2;
+  const int top = (screen.height - outer.height) / 2;
   if (std::abs(outer.left - left) > 1 || std::abs(outer.top - top) > 1)
-    Fail("main window's top left on a work area of " +
-         Describe({work.left, work.top, work.right - work.left, work.bottom - work.top}) +
-         ": expected (" + std::to_string(left) + ", " + std::to_string(top) + ") ±1, got (" +
+    Fail("main window's top left on a screen of " + Describe(screen) + ": expected (" +
+         std::to_string(left) + ", " + std::to_string(top) + ") ±1, got (" +
          std::to_string(outer.left) + ", " + std::to_string(outer.top) + ")");
 }
 
@@ -269,6 +279,12 @@ const MainWindowCase kMainWindowCases[] = {
     {.name = "list_in_file_order",
      .files = MenuOf(kMixedCaptions),
      .check = [](const Running& r) { ExpectListOf(r, kMixedCaptions); }},
+    {.name = "started_from_a_folder_with_u_umlaut",
+     .check = ExpectSampleDiscWorks,
+     .folder = "Müller"},
+    {.name = "started_from_a_folder_with_yen_sign",
+     .check = ExpectSampleDiscWorks,
+     .folder = "Disc¥2026"},
     {.name = "window_centred", .check = CheckCentred},
     {.name = "layout_after_start", .check = CheckLayoutAfterStart},
     {.name = "layout_after_resize", .check = CheckLayoutAfterResize},

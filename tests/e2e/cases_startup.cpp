@@ -5,6 +5,7 @@
 #include "fixture_disc.h"
 #include "launcher.h"
 #include "message_box.h"
+#include "sample_disc.h"
 #include "text.h"
 
 namespace e2e {
@@ -18,11 +19,12 @@ struct StartupMessageCase {
   std::vector<DiscFile> files;
   ExpectedBox box;
   AfterAnswer after;
+  std::wstring_view parameters = {};
 };
 
 void RunStartupMessage(const StartupMessageCase& c) {
   FixtureDisc disc(c.files);
-  Launcher launcher(disc.Program());
+  Launcher launcher(disc.Program(), c.parameters);
   const HWND box = launcher.WaitForMessageBox();
   ExpectMessageBox(box, c.box);
   ExpectTrue("the main window hidden while the message shows", !launcher.MainWindowSeen());
@@ -58,6 +60,14 @@ std::vector<Case> StartupMessageCases() {
                "（詳しくは \"Readme.txt\" を参照してください。）",
                "Tolvane", BoxIcon::Asterisk},
        .after = AfterAnswer::MainWindowShows},
+      // Read with a near character ("a"), it would open another address.
+      {.name = "parameter_code_page_932_cannot_hold",
+       .files = SampleDisc(),
+       .box = {"コマンドライン \"/o:http://www.ex?mple.jp/\" には Shift-JIS で表せない文字が"
+               "含まれているため使用できません.",
+               "Tolvane", BoxIcon::Hand},
+       .after = AfterAnswer::ProcessEnds,
+       .parameters = L"/o:http://www.ex\u00E4mple.jp/"},
   };
   return CasesOf(kCases, RunStartupMessage);
 }

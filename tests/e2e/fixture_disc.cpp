@@ -71,21 +71,25 @@ std::wstring DriverFolder() {
   return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-FixtureDisc::FixtureDisc(const std::vector<DiscFile>& files) : root_(FreshTempFolder()) {
+FixtureDisc::FixtureDisc(const std::vector<DiscFile>& files, std::string_view folderUtf8)
+    : temp_(FreshTempFolder()),
+      root_(folderUtf8.empty() ? temp_ : temp_ + L"\\" + Wide(folderUtf8)) {
   try {
+    if (root_ != temp_ && !CreateDirectoryW(root_.c_str(), nullptr))
+      Abort("cannot create " + Utf8(root_));
     const std::wstring program = DriverFolder() + L"\\tolvane.exe";
     if (!CopyFileW(program.c_str(), Program().c_str(), FALSE))
       Abort("cannot copy " + Utf8(program) + " to the fixture disc");
     for (const DiscFile& file : files)
       WriteWholeFile(Path(file.name), file.bytes);
   } catch (...) {
-    RemoveTree(root_);
+    RemoveTree(temp_);
     throw;
   }
 }
 
 FixtureDisc::~FixtureDisc() {
-  RemoveTree(root_);
+  RemoveTree(temp_);
 }
 
 std::wstring FixtureDisc::Path(std::string_view relativeUtf8) const {

@@ -15,7 +15,9 @@ struct DiscFile {
 
 class FixtureDisc {
  public:
-  explicit FixtureDisc(const std::vector<DiscFile>& files);
+  // `folderUtf8`, when given, is the name of the disc's folder inside the
+  // temporary one: a name code page 932 cannot hold, say.
+  explicit FixtureDisc(const std::vector<DiscFile>& files, std::string_view folderUtf8 = {});
   ~FixtureDisc();
   FixtureDisc(const FixtureDisc&) = delete;
   FixtureDisc& operator=(const FixtureDisc&) = delete;
@@ -25,6 +27,7 @@ class FixtureDisc {
   std::wstring Program() const { return root_ + L"\\tolvane.exe"; }
 
  private:
+  std::wstring temp_;  // removed as a whole
   std::wstring root_;
 };
 

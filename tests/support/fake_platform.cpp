@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "app/command_line.h"
 #include "runtime/cp932_text.h"
 #include "runtime/font.h"
+#include "runtime/runtime_error.h"
 
 namespace tolvane::testing {
 
@@ -30,6 +32,18 @@ std::vector<std::string> SplitPath(std::string_view path) {
 
 FakePlatform::FakePlatform() {
   AddFolder("C:\\");
+}
+
+std::vector<std::string> FakePlatform::Arguments() {
+  if (unwritable == "Arguments")
+    throw RuntimeError(UnwritableParameterMessage("/o:caf?"));
+  return SplitCommandLine(commandLine);
+}
+
+std::string FakePlatform::Unless(std::string_view query, const std::string& text) const {
+  if (unwritable == query)
+    throw RuntimeError(UnwritablePathMessage("C:\\M?ller"));
+  return text;
 }
 
 std::string FakePlatform::FullPath(std::string_view path) {
@@ -125,6 +139,7 @@ int FakePlatform::DriveType(std::string_view drive) {
 }
 
 RegistryValue FakePlatform::ReadCurrentVersionValue(std::string_view name) {
+  Unless(name, {});
   return name == "ProgramFilesDir" ? programFiles : RegistryValue{RegistryValueKind::Missing, {}};
 }
 

@@ -57,6 +57,9 @@ class FakePlatform : public Platform {
   std::string tempPath = "C:\\TEMP\\";
   RegistryValue programFiles{RegistryValueKind::String, "C:\\Program Files"};
   bool instanceMutexExists = false;
+  // The query ("Arguments", "ProgramPath", "TempPath", ...) whose text code
+  // page 932 cannot hold, with no short name for it: it raises.
+  std::string unwritable;
 
   std::deque<int> messageBoxAnswers;  // answered in order; then IDOK
   std::deque<int> shellResults;       // answered in order; then 42 (success)
@@ -88,11 +91,11 @@ class FakePlatform : public Platform {
   std::function<void(std::string_view)> onMciCommand;
 
   // Platform.
-  std::string CommandLine() override { return commandLine; }
-  std::string ProgramPath() override { return programPath; }
-  std::string WindowsDirectory() override { return windowsDirectory; }
-  std::string SystemDirectory() override { return systemDirectory; }
-  std::string TempPath() override { return tempPath; }
+  std::vector<std::string> Arguments() override;
+  std::string ProgramPath() override { return Unless("ProgramPath", programPath); }
+  std::string WindowsDirectory() override { return Unless("WindowsDirectory", windowsDirectory); }
+  std::string SystemDirectory() override { return Unless("SystemDirectory", systemDirectory); }
+  std::string TempPath() override { return Unless("TempPath", tempPath); }
   std::string FullPath(std::string_view path) override;
   bool SetCurrentDirectory(std::string_view path) override;
   std::string CurrentDirectory() override { return currentDirectory_; }
@@ -127,6 +130,7 @@ class FakePlatform : public Platform {
     int error = 0;
   };
   std::string Key(std::string_view path) const;
+  std::string Unless(std::string_view query, const std::string& text) const;
   bool FolderExists(const std::string& key) const;
 
   std::map<std::string, File> files_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/instance_guard.h"
 
 namespace tolvane {
@@ -27,8 +29,16 @@ TEST(CommandLine, SplitsAsTheRuntimeDoes) {
       {"", Words{}},
       {"t \x83\x5C", Words{"t", "\x83\x5C"}},
   };
-  for (const Case& c : cases)
+  for (const Case& c : cases) {
     EXPECT_EQ(SplitCommandLine(c.line), c.words) << c.line;
+    // Windows' UTF-16 command line splits alike (ASCII widens byte for byte).
+    if (std::all_of(c.line.begin(), c.line.end(), [](char b) { return b >= 0; })) {
+      std::vector<std::wstring> wide;
+      for (const std::string& word : c.words)
+        wide.emplace_back(word.begin(), word.end());
+      EXPECT_EQ(SplitCommandLine(std::wstring(c.line.begin(), c.line.end())), wide) << c.line;
+    }
+  }
 }
 
 TEST(InstanceGuard, OnlyIAndOAllowASecondInstance) {

@@ -71,6 +71,37 @@ TEST(Process, AStartUpErrorIsShownAndTheProgramEnds) {
             (ShownMessage{"'ProgramFilesDir' のデータ型が不正です.", "Tolvane", 0x10}));
 }
 
+TEST(Process, APathOrParameterThatCannotBeWrittenEndsStartUp) {
+  const ShownMessage path{
+      "パス \"C:\\M?ller\" には Shift-JIS で表せない文字が含まれ、短い名前 (8.3 形式) "
+      "もないため使用できません.",
+      "Tolvane", 0x10};
+  const ShownMessage parameter{
+      "コマンドライン \"/o:caf?\" には Shift-JIS で表せない文字が含まれているため使用できません.",
+      "Tolvane", 0x10};
+  struct Case {
+    std::string query;
+    ShownMessage message;
+  } cases[] = {
+      {"Arguments", parameter},  {"ProgramPath", path}, {"WindowsDirectory", path},
+      {"SystemDirectory", path}, {"TempPath", path},    {"ProgramFilesDir", path},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.query);
+    FakePlatform p;
+    p.programPath = "Q:\\disc\\tolvane.exe";
+    p.AddFile("Q:\\disc\\AutoRun.KWP", kMenu);
+    p.unwritable = c.query;
+    EXPECT_EQ(RunLauncher(p), 0);
+    EXPECT_EQ(p.messages, std::vector<ShownMessage>{c.message});
+    // Nothing goes on with another path: no folder entered, no window.
+    EXPECT_TRUE(p.folderChanges.empty());
+    EXPECT_FALSE(p.messageLoopRan);
+    EXPECT_TRUE(p.shellCalls.empty());
+    EXPECT_TRUE(p.mciCommands.empty());
+  }
+}
+
 TEST(FormCreate, EntersTheProgramFolderAndFillsTheListInFileOrder) {
   LauncherFixture l;
   l.DiscFile("AutoRun.KWP", "B\r\n\r\nb.exe\r\nA\r\n\r\na.exe\r\n再起動\r\n.\r\n?reboot\r\n");

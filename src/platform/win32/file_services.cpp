@@ -9,7 +9,7 @@ namespace tolvane::win32 {
 namespace {
 
 // Calls a "fill this buffer" API that returns the length it needs when the
-// buffer is too small; empty when it fails.
+// buffer is too small; empty when it fails. The text is a path.
 template <typename Call>
 std::string BufferedText(Call call) {
   std::wstring buffer(MAX_PATH + 1, L'\0');
@@ -19,7 +19,7 @@ std::string BufferedText(Call call) {
       return {};
     if (length < buffer.size()) {
       buffer.resize(length);
-      return Narrow(buffer);
+      return NarrowPath(buffer);
     }
     buffer.assign(length + 1, L'\0');
   }

@@ -17,6 +17,7 @@ RegistryValue Win32Platform::ReadCurrentVersionValue(std::string_view name) {
   }
   const std::wstring valueName = Widen(name);
   value.kind = RegistryValueKind::Missing;
+  std::wstring text;
   std::vector<BYTE> data(512);
   for (int attempt = 0; attempt < 4; ++attempt) {
     DWORD type = 0;
@@ -33,15 +34,17 @@ RegistryValue Win32Platform::ReadCurrentVersionValue(std::string_view name) {
       value.kind = RegistryValueKind::OtherType;
       break;
     }
-    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+    text.assign(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
     // The stored terminator, if any, is not part of the text.
     if (const auto end = text.find(L'\0'); end != std::wstring::npos)
       text.resize(end);
     value.kind = RegistryValueKind::String;
-    value.text = Narrow(text);
     break;
   }
   RegCloseKey(key);
+  // The one value the program reads is a folder.
+  if (value.kind == RegistryValueKind::String)
+    value.text = NarrowPath(text);
   return value;
 }
 

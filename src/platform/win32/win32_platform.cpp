@@ -1,6 +1,7 @@
 // Process set-up and the user-interface services of the platform.
 #include "platform/win32/win32_platform.h"
 
+#include "app/command_line.h"
 #include "platform/win32/dll_loading.h"
 #include "platform/win32/form_peer.h"
 #include "platform/win32/text_conversion.h"
@@ -53,11 +54,19 @@ HWND Win32Platform::MainWindow() const {
   return IsWindow(window) ? window : nullptr;
 }
 
-std::string Win32Platform::CommandLine() {
-  return Narrow(GetCommandLineW());
+std::vector<std::string> Win32Platform::Arguments() {
+  std::vector<std::wstring> words = SplitCommandLine(std::wstring_view(GetCommandLineW()));
+  const std::wstring program = ProgramPathW();
+  const std::wstring folder = program.substr(0, program.find_last_of(L'\\') + 1);
+  // Element 0 is never examined: the program's own path stands for it, read
+  // as every path is.
+  std::vector<std::string> args{NarrowPath(program)};
+  for (std::size_t i = 1; i < words.size(); ++i)
+    args.push_back(NarrowParameter(words[i], folder));
+  return args;
 }
 
-std::string Win32Platform::ProgramPath() {
+std::wstring Win32Platform::ProgramPathW() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -65,12 +74,16 @@ std::string Win32Platform::ProgramPath() {
       return {};
     if (length < path.size()) {
       path.resize(length);
-      return Narrow(path);
+      return path;
     }
     if (path.size() >= 32768)
       return {};
     path.resize(path.size() * 2);
   }
+}
+
+std::string Win32Platform::ProgramPath() {
+  return NarrowPath(ProgramPathW());
 }
 
 int Win32Platform::MessageBox(std::string_view text, std::string_view caption, unsigned style) {

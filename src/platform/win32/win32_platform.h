@@ -20,7 +20,7 @@ class Win32Platform final : public Platform {
   Win32Platform();
   ~Win32Platform() override;
 
-  std::string CommandLine() override;
+  std::vector<std::string> Arguments() override;
   std::string ProgramPath() override;
 
   std::string WindowsDirectory() override;
@@ -65,6 +65,8 @@ class Win32Platform final : public Platform {
   // the message was handled and must not be dispatched.
   bool TranslateFormKeys(MSG& msg);
   void LoadRichEditControl();
+  // The program file's full path as Windows gives it; empty when it fails.
+  static std::wstring ProgramPathW();
 
   bool comInitialized_ = false;
   bool oleInitialized_ = false;
