@@ -192,14 +192,19 @@ void FormPeer::ShowWindowFirstTime() {
     return;
   if (!shownBefore_) {
     shownBefore_ = true;
-    // Centred on the work area, whatever the stored position.
-    RECT work{};
+    // Centred on the whole screen, taskbar included, whatever the stored
+    // position; a window larger than the screen keeps its caption on it.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
     RECT window{};
-    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && GetWindowRect(hwnd_, &window)) {
+    if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
+        GetWindowRect(hwnd_, &window)) {
+      const RECT& screen = monitor.rcMonitor;
       const int width = window.right - window.left;
       const int height = window.bottom - window.top;
-      const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
-      const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
+      const int left =
+          std::max(screen.left, screen.left + (screen.right - screen.left - width) / 2);
+      const int top = std::max(screen.top, screen.top + (screen.bottom - screen.top - height) / 2);
       SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
