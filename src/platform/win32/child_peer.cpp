@@ -4,14 +4,12 @@
 #include "platform/win32/form_peer.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/tooltips.h"
-#include "platform/win32/window_guard.h"
 #include "runtime/form.h"
 
 namespace tolvane::win32 {
 
-namespace {
-constexpr UINT_PTR kKeySubclassId = 1;
-}  // namespace
+ChildPeer::ChildPeer(FormPeer& owner, Control& control)
+    : WindowHook(owner.Model().App()), owner_(owner), control_(control) {}
 
 ChildPeer::~ChildPeer() {
   Detach();
@@ -19,9 +17,7 @@ ChildPeer::~ChildPeer() {
 
 void ChildPeer::Detach() {
   detached_ = true;
-  if (subclassed_ && IsWindow(hwnd_))
-    RemoveWindowSubclass(hwnd_, KeySubclassProc, kKeySubclassId);
-  subclassed_ = false;
+  Unhook();
 }
 
 bool ChildPeer::CreateChildWindow(const wchar_t* className, DWORD style, DWORD exStyle) {
@@ -142,70 +138,46 @@ HBRUSH ChildPeer::ModelColors(HDC dc) {
   return owner_.Gdi().BrushOf(control_.BackgroundColor());
 }
 
-void ChildPeer::ReceiveKeysAndMenus() {
-  if (hwnd_ == nullptr || subclassed_)
-    return;
-  subclassed_ = SetWindowSubclass(hwnd_, KeySubclassProc, kKeySubclassId,
-                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-}
-
-LRESULT CALLBACK ChildPeer::KeySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<ChildPeer*>(data);
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, KeySubclassProc, kKeySubclassId);
-    if (self != nullptr)
-      self->subclassed_ = false;
-    return DefSubclassProc(window, message, wParam, lParam);
-  }
-  if (self == nullptr || self->detached_)
-    return DefSubclassProc(window, message, wParam, lParam);
-  return RunGuarded(self->owner_.Model().App(),
-                    [&] { return self->KeyMessage(message, wParam, lParam); });
-}
-
-LRESULT ChildPeer::KeyMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ChildPeer::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
-      return RaiseKeyEvent(control_.OnKeyDown, message, wParam, lParam);
+      return RaiseKeyEvent(control_.OnKeyDown, window, message, wParam, lParam);
     case WM_KEYUP:
-      return RaiseKeyEvent(control_.OnKeyUp, message, wParam, lParam);
+      return RaiseKeyEvent(control_.OnKeyUp, window, message, wParam, lParam);
     case WM_CHAR:
-      return RaiseKeyPress(message, wParam, lParam);
+      return RaiseKeyPress(window, message, wParam, lParam);
     case WM_CONTEXTMENU:
       if (control_.Popup() != nullptr) {
-        owner_.ShowPopupMenu(control_, hwnd_, lParam);
+        owner_.ShowPopupMenu(control_, window, lParam);
         return 0;
       }
       break;
     default:
       break;
   }
-  return DefSubclassProc(hwnd_, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
-LRESULT ChildPeer::RaiseKeyEvent(const KeyEvent& event, UINT message, WPARAM wParam,
+LRESULT ChildPeer::RaiseKeyEvent(const KeyEvent& event, HWND window, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
   if (!event)
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
   auto key = static_cast<unsigned short>(wParam);
   const bool shift = GetKeyState(VK_SHIFT) < 0;
-  HWND window = hwnd_;
   // A handler that raised is cut short; its key goes no further.
   if (!owner_.Dispatch([&] { event(control_, key, shift); }))
     return 0;
   // The handler may have closed the window.
   if (key == 0 || detached_ || !IsWindow(window))
     return 0;
-  return DefSubclassProc(window, message, key, lParam);
+  return PassOn(window, message, key, lParam);
 }
 
-LRESULT ChildPeer::RaiseKeyPress(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ChildPeer::RaiseKeyPress(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!control_.OnKeyPress)
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
   const wchar_t typed = static_cast<wchar_t>(wParam);
   const std::string bytes = Narrow(std::wstring_view(&typed, 1));
-  HWND window = hwnd_;
   std::string changed;
   bool consumed = bytes.empty();
   // A double-byte character reaches the handler as its two bytes in turn.
@@ -228,7 +200,7 @@ LRESULT ChildPeer::RaiseKeyPress(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     passed = wide[0];
   }
-  return DefSubclassProc(window, message, passed, lParam);
+  return PassOn(window, message, passed, lParam);
 }
 
 }  // namespace tolvane::win32

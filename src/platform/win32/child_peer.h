@@ -4,15 +4,16 @@
 #include <string_view>
 
 #include "platform/win32/win32.h"
+#include "platform/win32/window_hook.h"
 #include "runtime/control.h"
 
 namespace tolvane::win32 {
 
 class FormPeer;
 
-class ChildPeer : public ControlPeer {
+class ChildPeer : public ControlPeer, protected WindowHook {
  public:
-  ChildPeer(FormPeer& owner, Control& control) : owner_(owner), control_(control) {}
+  ChildPeer(FormPeer& owner, Control& control);
   ~ChildPeer() override;
   ChildPeer(const ChildPeer&) = delete;
   ChildPeer& operator=(const ChildPeer&) = delete;
@@ -50,8 +51,11 @@ class ChildPeer : public ControlPeer {
   // Properties that only some kinds of control have.
   virtual void Apply(Property /*property*/) {}
   virtual void ApplyFont();
-  // Raises the model's key events and opens its popup menu.
-  void ReceiveKeysAndMenus();
+  // The window's messages come to HandleMessage first.
+  void HookMessages() { Hook(hwnd_); }
+  // A message of a hooked control: raises the model's key events and opens
+  // its popup menu.
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   // Text and background of static-like controls in the model's colours.
   HBRUSH ModelColors(HDC dc);
 
@@ -61,12 +65,9 @@ class ChildPeer : public ControlPeer {
   bool detached_ = false;
 
  private:
-  static LRESULT CALLBACK KeySubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR id, DWORD_PTR data);
-  LRESULT KeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT RaiseKeyEvent(const KeyEvent& event, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT RaiseKeyPress(UINT message, WPARAM wParam, LPARAM lParam);
-  bool subclassed_ = false;
+  LRESULT RaiseKeyEvent(const KeyEvent& event, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam);
+  LRESULT RaiseKeyPress(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 }  // namespace tolvane::win32

@@ -56,32 +56,23 @@ class LabelPeer final : public ChildPeer {
 class GroupBoxPeer final : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
-  ~GroupBoxPeer() override {
-    if (hwnd_ != nullptr && IsWindow(hwnd_))
-      RemoveWindowSubclass(hwnd_, EraseInside, 0);
-  }
   void Create() override {
     if (CreateChildWindow(WC_BUTTONW, BS_GROUPBOX))
-      SetWindowSubclass(hwnd_, EraseInside, 0, reinterpret_cast<DWORD_PTR>(this));
+      HookMessages();
   }
   HBRUSH Colors(HDC dc) override { return ModelColors(dc); }
 
- private:
+ protected:
   // A group box draws only its frame and caption; the form clips its
   // children, so the inside would show whatever was on the screen before.
-  static LRESULT CALLBACK EraseInside(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-    if (message == WM_ERASEBKGND) {
-      auto* self = reinterpret_cast<GroupBoxPeer*>(data);
-      RECT inside{};
-      GetClientRect(window, &inside);
-      FillRect(reinterpret_cast<HDC>(wParam), &inside,
-               self->owner_.Gdi().BrushOf(self->control_.BackgroundColor()));
-      return 1;
-    }
-    if (message == WM_NCDESTROY)
-      RemoveWindowSubclass(window, EraseInside, 0);
-    return DefSubclassProc(window, message, wParam, lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_ERASEBKGND)
+      return PassOn(window, message, wParam, lParam);
+    RECT inside{};
+    GetClientRect(window, &inside);
+    FillRect(reinterpret_cast<HDC>(wParam), &inside,
+             owner_.Gdi().BrushOf(control_.BackgroundColor()));
+    return 1;
   }
 };
 
@@ -92,7 +83,7 @@ class ListBoxPeer final : public ChildPeer {
     // Without WS_HSCROLL the horizontal extent shows no scroll bar.
     CreateChildWindow(WC_LISTBOXW, LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
                                        WS_BORDER | WS_TABSTOP);
-    ReceiveKeysAndMenus();
+    HookMessages();
   }
 
   void Command(UINT code) override {

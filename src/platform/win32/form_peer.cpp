@@ -7,7 +7,6 @@
 #include "platform/win32/control_peers.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/tooltips.h"
-#include "platform/win32/window_guard.h"
 #include "runtime/focus_order.h"
 #include "runtime/form.h"
 
@@ -17,63 +16,40 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-bool RegisterFormClass(WNDPROC windowProc) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, ids::kMainWindowClass, &existing))
-    return true;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXICON),
-                                                    GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-  windowClass.hIconSm = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = ids::kMainWindowClass;
-  return RegisterClassExW(&windowClass) != 0;
-}
-
-// The measuring label and the hidden line buffer of the main window serve the
-// program only: nothing may show them.
-bool NeverShown(const Control& control) {
-  return control.Name() == "lblListWidth" || control.Name() == "RichEdit2";
-}
-
 }  // namespace
 
 FormPeer::FormPeer(Form& form, GdiObjects& gdi, std::wstring richEditClass)
-    : form_(form), gdi_(gdi), richEditClass_(std::move(richEditClass)) {}
+    : WindowHook(form.App()), form_(form), gdi_(gdi), richEditClass_(std::move(richEditClass)) {}
 
 FormPeer::~FormPeer() {
   // The model may be gone already: the window must not reach it any more.
   detached_ = true;
   for (auto& peer : peers_)
     peer->Detach();
-  if (hwnd_ != nullptr && IsWindow(hwnd_)) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  Unhook();
+  if (hwnd_ != nullptr && IsWindow(hwnd_))
     DestroyWindow(hwnd_);
-  }
   tooltips_.reset();
   peers_.clear();
 }
 
 void FormPeer::Create(HWND owner) {
-  if (!RegisterFormClass(WindowProc))
+  if (!RegisterHookedClass(ids::kMainWindowClass, IDC_ARROW, true))
     return;
   RECT frame{0, 0, form_.ClientWidth(), form_.ClientHeight()};
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
   quitOnDestroy_ = owner == nullptr;
-  CreateWindowExW(0, ids::kMainWindowClass, Widen(form_.Caption()).c_str(), kWindowStyle,
-                  form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
-                  owner, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ =
+      CreateWindowExW(0, ids::kMainWindowClass, Widen(form_.Caption()).c_str(), kWindowStyle,
+                      form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
+                      owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr)
     return;
+  if (!Hook(hwnd_)) {
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    return;
+  }
   tooltips_ = std::make_unique<Tooltips>(hwnd_);
   CreatePeers(form_);
   form_.SetPeer(this);
@@ -96,6 +72,7 @@ void FormPeer::Detach() {
   if (detached_)
     return;
   detached_ = true;
+  Unhook();
   for (auto& peer : peers_) {
     peer->Detach();
     peer->Model().SetPeer(nullptr);
@@ -118,8 +95,6 @@ Rect FormPeer::PlaceOf(const Control& control) const {
 }
 
 bool FormPeer::ShownOf(const Control& control) const {
-  if (NeverShown(control))
-    return false;
   for (const Control* c = &control; c != nullptr && c->Parent() != nullptr; c = c->Parent())
     if (!c->Visible())
       return false;
@@ -287,26 +262,12 @@ void FormPeer::CloseWindow() {
     DestroyWindow(hwnd_);
 }
 
-LRESULT CALLBACK FormPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<FormPeer*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || self->detached_)
-    return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->Detach();
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return RunGuarded(self->form_.App(),
-                    [&] { return self->HandleMessage(message, wParam, lParam); });
+void FormPeer::WindowDestroyed() {
+  Detach();
+  hwnd_ = nullptr;
 }
 
-LRESULT FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FormPeer::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (lParam != 0) {
@@ -363,7 +324,7 @@ LRESULT FormPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return PassOn(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace tolvane::win32

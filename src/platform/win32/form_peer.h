@@ -9,6 +9,7 @@
 
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/win32.h"
+#include "platform/win32/window_hook.h"
 #include "runtime/control.h"
 
 namespace tolvane {
@@ -21,7 +22,7 @@ namespace tolvane::win32 {
 class ChildPeer;
 class Tooltips;
 
-class FormPeer final : public ControlPeer {
+class FormPeer final : public ControlPeer, private WindowHook {
  public:
   FormPeer(Form& form, GdiObjects& gdi, std::wstring richEditClass);
   ~FormPeer() override;
@@ -75,8 +76,8 @@ class FormPeer final : public ControlPeer {
   void CloseWindow() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void WindowDestroyed() override;
   void CreatePeers(Control& parent);
   void TellModelWindowSize();
   void ShowWindowFirstTime();

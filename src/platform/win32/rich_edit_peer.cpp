@@ -54,7 +54,7 @@ void RichEditPeer::Create() {
   // The default limit of 32767 characters would cut long documents.
   SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
   SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, NativeColor(edit_.BackgroundColor()));
-  ReceiveKeysAndMenus();
+  HookMessages();
 }
 
 void RichEditPeer::Apply(Property property) {

@@ -1,60 +1,30 @@
 #include "platform/win32/splitter_peer.h"
 
 #include "platform/win32/form_peer.h"
-#include "platform/win32/window_guard.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
 
 namespace tolvane::win32 {
 
 namespace {
-
 constexpr wchar_t kSplitterClass[] = L"TolvaneSplitter";
-
-bool RegisterSplitterClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kSplitterClass, &existing))
-    return true;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_SIZEWE);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kSplitterClass;
-  return RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
 
 void SplitterPeer::Create() {
-  if (!RegisterSplitterClass() || !CreateChildWindow(kSplitterClass, 0))
-    return;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+  if (RegisterHookedClass(kSplitterClass, IDC_SIZEWE, false) &&
+      CreateChildWindow(kSplitterClass, 0))
+    HookMessages();
 }
 
-LRESULT CALLBACK SplitterPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<SplitterPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY)
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  if (self == nullptr || self->detached_)
-    return DefWindowProcW(window, message, wParam, lParam);
-  return RunGuarded(self->owner_.Model().App(),
-                    [&] { return self->HandleMessage(message, wParam, lParam); });
-}
-
-LRESULT SplitterPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SplitterPeer::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
       dragging_ = true;
       grabOffset_ = static_cast<short>(LOWORD(lParam));
-      SetCapture(hwnd_);
+      SetCapture(window);
       return 0;
     case WM_MOUSEMOVE:
-      if (dragging_ && GetCapture() == hwnd_)
+      if (dragging_ && GetCapture() == window)
         DragTo(lParam);
       return 0;
     case WM_LBUTTONUP:
@@ -66,7 +36,7 @@ LRESULT SplitterPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       dragging_ = false;
       return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      return PassOn(window, message, wParam, lParam);
   }
 }
 

@@ -13,9 +13,10 @@ class SplitterPeer final : public ChildPeer {
       : ChildPeer(owner, splitter), splitter_(splitter) {}
   void Create() override;
 
+ protected:
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void DragTo(LPARAM mouse);
 
   Splitter& splitter_;
