@@ -102,6 +102,9 @@ class TForm1 : public Form {
   void BindEvents();
   // The folder of an entry: "?" for none, else absolute or from the menu folder.
   std::string ResolveEntryDir(const TLauncherEntry& entry) const;
+  // What of the right half follows the splitter: the pane's left edge and
+  // width, its label, and the two small buttons at its top right.
+  void PlaceBesideSplitter();
   void ResetDescriptionPane();
   void SetPaneColor(Color color);
   void LoadDescription(int n, bool& documentReported);

@@ -15,20 +15,13 @@ constexpr int kSplitterRestore = 51;
 void TForm1::FormResize(Control&) {
   const int W = Width();
   const int H = Height();
-  const int S = Splitter.Left();
-  RichEdit1.SetLeft(S + 8);
-  Label1.SetLeft(S + 13);
-  RichEdit1.SetWidth(W - S - 25);
+  PlaceBesideSplitter();
   RichEdit1.SetHeight(H - 128);
   CheckBox1.SetBounds({W - 230, H - 89, CheckBox1.Width(), CheckBox1.Height()});
   CheckBox2.SetBounds({W - 126, H - 89, CheckBox2.Width(), CheckBox2.Height()});
   Button1.SetBounds({W - 252, H - 65, Button1.Width(), Button1.Height()});
   Button4.SetBounds({W - 172, H - 65, Button4.Width(), Button4.Height()});
   Button2.SetBounds({W - 92, H - 65, Button2.Width(), Button2.Height()});
-  Button5.SetBounds(
-      {RichEdit1.Left() + RichEdit1.Width() - 150, Button5.Top(), 75, Button5.Height()});
-  Button3.SetBounds(
-      {RichEdit1.Left() + RichEdit1.Width() - 75, Button3.Top(), 75, Button3.Height()});
   RichEdit1.Repaint();
 }
 
@@ -37,16 +30,20 @@ void TForm1::SplitterMoved(Control&) {
     Splitter.SetLeft(kSplitterRestore);
     GroupBox1.SetWidth(kSplitterRestore);
   }
+  PlaceBesideSplitter();
+  RichEdit1.Repaint();
+}
+
+void TForm1::PlaceBesideSplitter() {
   const int W = Width();
   const int S = Splitter.Left();
   RichEdit1.SetLeft(S + 8);
   RichEdit1.SetWidth(W - S - 25);
   Label1.SetLeft(S + 13);
-  Button5.SetBounds(
-      {RichEdit1.Left() + RichEdit1.Width() - 150, Button5.Top(), 75, Button5.Height()});
-  Button3.SetBounds(
-      {RichEdit1.Left() + RichEdit1.Width() - 75, Button3.Top(), 75, Button3.Height()});
-  RichEdit1.Repaint();
+  // The pane's right edge, W - 17, whatever S is.
+  const int paneRight = RichEdit1.Left() + RichEdit1.Width();
+  Button5.SetBounds({paneRight - 150, Button5.Top(), 75, Button5.Height()});
+  Button3.SetBounds({paneRight - 75, Button3.Top(), 75, Button3.Height()});
 }
 
 void TForm1::List_LeftScroll() {

@@ -95,6 +95,20 @@ TEST_F(MainWindowLayout, SplitterKeepsTheListFrameUsable) {
   }
 }
 
+// A resize after a splitter move keeps what the move placed.
+TEST_F(MainWindowLayout, ResizeAndSplitterPlaceTheRightHalfAlike) {
+  const Control* const rightHalf[] = {&f().RichEdit1, &f().Label1, &f().Button5, &f().Button3};
+  for (const int dragTo : {283, 49, 50, 20, 1000, 233}) {
+    f().Splitter.DragTo(dragTo);
+    std::vector<Rect> afterMove;
+    for (const Control* c : rightHalf)
+      afterMove.push_back(c->Bounds());
+    f().FormResize(f());
+    for (std::size_t i = 0; i < std::size(rightHalf); ++i)
+      EXPECT_EQ(rightHalf[i]->Bounds(), afterMove[i]) << rightHalf[i]->Name() << " " << dragTo;
+  }
+}
+
 TEST_F(MainWindowLayout, HorizontalExtentIsTheWidestCaptionPlusFive) {
   // The fake measures 6.5 pixels a byte at the list's 13-pixel font.
   EXPECT_EQ(f().Menu.ListCaptionMaxWidth, 21 * 13 / 2);
