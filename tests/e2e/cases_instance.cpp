@@ -39,6 +39,10 @@ std::vector<Case> InstanceCases() {
   static const InstanceCase kCases[] = {
       {.name = "second_instance_silent", .secondParameters = L"", .secondRuns = false},
       {.name = "second_instance_with_option", .secondParameters = L"/I:x", .secondRuns = true},
+      // A parameter that is no option has no effect, whatever its characters.
+      {.name = "second_instance_plain_parameter_outside_cp932",
+       .secondParameters = L"Gr\u00FC\u00DFe",
+       .secondRuns = false},
   };
   return CasesOf(kCases, RunSecondInstance);
 }

@@ -127,11 +127,14 @@ std::string NarrowParameter(std::wstring_view parameter, std::wstring_view base)
   if (auto exact = NarrowExactly(parameter))
     return *std::move(exact);
   // "/i:", "/d:", "/o:": the option stays, its value may be a path.
-  const bool option =
-      parameter.size() > 3 && parameter[0] == L'/' && parameter[1] < 0x80 && parameter[2] == L':';
-  const std::size_t valueStart = option ? 3 : 0;
-  if (auto value = NarrowPathOrNothing(parameter.substr(valueStart), base))
-    return Narrow(parameter.substr(0, valueStart)) + *value;
+  const bool option = parameter.size() >= 3 && parameter[0] == L'/' && parameter[2] == L':' &&
+                      std::wstring_view(L"iodIOD").find(parameter[1]) != std::wstring_view::npos;
+  // Any other parameter has no effect: "?" for what it cannot hold is harmless
+  // there, and never a path separator.
+  if (!option)
+    return Shown(parameter);
+  if (auto value = NarrowPathOrNothing(parameter.substr(3), base))
+    return Narrow(parameter.substr(0, 3)) + *value;
   throw RuntimeError(UnwritableParameterMessage(Shown(parameter)));
 }
 

@@ -29,10 +29,11 @@ std::optional<std::string> NarrowPathOrNothing(std::wstring_view path, std::wstr
 // gives nothing.
 std::string NarrowPath(std::wstring_view path);
 
-// A command-line parameter as cp932: as written, else with its path (the
-// whole parameter, or the value after an option's "/x:") taken by its short
-// names, relative paths looked up from `base`. A parameter that neither way
-// can be written raises a RuntimeError: it is never silently changed.
+// A command-line parameter as cp932: as written, else the value of an option
+// "/i:", "/o:" or "/d:" taken as a path by its short names (relative paths
+// looked up from `base`); an option that neither way can be written raises a
+// RuntimeError: it is never silently changed. Any other parameter, which has
+// no effect, keeps "?" for what code page 932 cannot hold.
 std::string NarrowParameter(std::wstring_view parameter, std::wstring_view base);
 
 // Paragraph ends as the rich-text control reports them (CR) become CR LF;
