@@ -107,13 +107,21 @@ class TForm1 : public Form {
   void PlaceBesideSplitter();
   void ResetDescriptionPane();
   void SetPaneColor(Color color);
-  void LoadDescription(int n, bool& documentReported);
-  void ShowDocumentFile(const std::string& path, bool clearFirst);
+  // These two return false when the selection gave way (see KeepsSelection).
+  bool LoadDescription(int n, bool& documentReported);
+  bool ShowDocumentFile(const std::string& path, bool clearFirst);
+  // Processes pending messages; false when one of them started a newer
+  // selection, switched the text off or closed the window: the selection
+  // that asked must then stop, leaving the window to the newer one.
+  bool KeepsSelection();
   // The entry of the selected line, or nullptr when no line is selected.
   const TLauncherEntry* SelectedEntry() const;
 
   std::vector<std::string> args_;
   bool running_ = false;  // a launch or its question is open
+  // Counts selections and switches of the text; a nested one moves it on.
+  unsigned selectionGeneration_ = 0;
+  int selectionsRunning_ = 0;
 };
 
 }  // namespace tolvane

@@ -40,6 +40,9 @@ void TForm1::FormCreate() {
   CheckBox1Click(*this);
   // A description that cannot be read is reported; the launcher still opens.
   App().Guard([this] { CheckBox2Click(*this); });
+  // Closed while its first description loaded: nothing is left to show.
+  if (Closed())
+    return;
   List_LeftScroll();
   SetCaption(App().Title());
   PlayStartSound(platform(), Folders, Sounds);

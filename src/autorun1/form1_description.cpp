@@ -24,7 +24,7 @@ void TForm1::SetPaneColor(Color color) {
   RichEdit1.SetFont(font);
 }
 
-void TForm1::LoadDescription(int n, bool& documentReported) {
+bool TForm1::LoadDescription(int n, bool& documentReported) {
   if (DocOptionActive) {
     RichEdit1.Clear();
     try {
@@ -34,19 +34,21 @@ void TForm1::LoadDescription(int n, bool& documentReported) {
       platform().MessageBox("ユーザドキュメントの読み込み中にエラーが発生しました", "エラー",
                             mb::kOk | mb::kIconHand);
     }
-    return;
+    return true;
   }
 
   if (Documents.DocumentNamesLoaded) {
     if (!CheckBox2.Checked()) {
       RichEdit1.Clear();
-      platform().ProcessMessages();
+      if (!KeepsSelection())
+        return false;
       DocumentPending = false;
     } else {
       for (int k = 1; k <= Documents.DocumentNameCount; ++k) {
         const std::string& name = Documents.DocumentNames[k - 1];
         if (platform().FileExists(EntryDir + "\\" + name) && DocumentPending) {
-          ShowDocumentFile(EntryDir + "\\" + name, false);
+          if (!ShowDocumentFile(EntryDir + "\\" + name, false))
+            return false;
           RichEdit1.SetHint(name);
         }
       }
@@ -54,27 +56,29 @@ void TForm1::LoadDescription(int n, bool& documentReported) {
   }
 
   if (!DocumentPending)
-    return;
+    return true;
   if (!CheckBox2.Checked()) {
     RichEdit1.Clear();
-    platform().ProcessMessages();
-    return;
+    return KeepsSelection();
   }
   const std::string readme = EntryDir + "\\" + kDefaultDocument;
   if (platform().FileExists(readme)) {
-    ShowDocumentFile(readme, true);
+    if (!ShowDocumentFile(readme, true))
+      return false;
     RichEdit1.SetHint(kDefaultDocument);
   } else {
     SetPaneColor(kColorRed);
     RichEdit1.SetText("ドキュメントは存在しません");
     documentReported = false;
   }
+  return true;
 }
 
-void TForm1::ShowDocumentFile(const std::string& path, bool clearFirst) {
+bool TForm1::ShowDocumentFile(const std::string& path, bool clearFirst) {
   // "Loading... " repaints dimmed while the file loads.
   SetPaneColor(kColorInactiveCaption);
-  platform().ProcessMessages();
+  if (!KeepsSelection())
+    return false;
   SetPaneColor(kColorWindowText);
   if (clearFirst)
     RichEdit1.Clear();
@@ -83,6 +87,7 @@ void TForm1::ShowDocumentFile(const std::string& path, bool clearFirst) {
     throw InOutError(file.error);
   RichEdit1.LoadDocument(std::move(file.bytes));
   DocumentPending = false;
+  return true;
 }
 
 }  // namespace tolvane

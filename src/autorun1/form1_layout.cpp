@@ -54,13 +54,6 @@ void TForm1::CheckBox1Click(Control&) {
   RichEdit1.SetWordWrap(CheckBox1.Checked());
 }
 
-void TForm1::CheckBox2Click(Control&) {
-  if (CheckBox2.Checked())
-    ListBox1Click(*this);
-  else
-    RichEdit1.Clear();
-}
-
 void TForm1::Button2Click(Control&) {
   Close();
 }

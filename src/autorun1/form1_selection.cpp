@@ -29,10 +29,22 @@ std::string TForm1::ResolveEntryDir(const TLauncherEntry& entry) const {
   return Folders.MenuDirSlash + entry.Folder;
 }
 
+bool TForm1::KeepsSelection() {
+  const unsigned generation = selectionGeneration_;
+  platform().ProcessMessages();
+  return generation == selectionGeneration_ && !Closed();
+}
+
 void TForm1::ListBox1Click(Control&) {
+  ++selectionGeneration_;
   const TLauncherEntry* entry = SelectedEntry();
   if (entry == nullptr)
     return;  // no line selected: nothing to describe
+  struct Running {
+    int& count;
+    explicit Running(int& c) : count(++c) {}
+    ~Running() { --count; }
+  } running(selectionsRunning_);
   const int n = ListBox1.ItemIndex() + 1;
   const std::string& T = entry->Target;
 
@@ -87,7 +99,7 @@ void TForm1::ListBox1Click(Control&) {
     EnableActions(*this, false, false);
     ListBox1.SetHint("");
     RichEdit1.Clear();
-    platform().ProcessMessages();
+    KeepsSelection();  // the handler ends here either way
     return;
   }
   if (!platform().SetCurrentDirectory(EntryDir)) {
@@ -98,7 +110,7 @@ void TForm1::ListBox1Click(Control&) {
       RichEdit1.SetText("指定したフォルダは存在しません");
     } else {
       RichEdit1.Clear();
-      platform().ProcessMessages();
+      KeepsSelection();
     }
     return;
   }
@@ -107,7 +119,8 @@ void TForm1::ListBox1Click(Control&) {
   Button4.SetEnabled(folderActions);
   N4.SetEnabled(folderActions);
 
-  LoadDescription(n, documentReported);
+  if (!LoadDescription(n, documentReported))
+    return;
 
   if (s.IsSystemAction || s.IsUrlTarget)
     return;
@@ -126,6 +139,20 @@ void TForm1::ListBox1Click(Control&) {
                                         : "指定したファイルは存在しません\n") +
                     RichEdit1.Text());
   ListBox1.SetHint(program ? "実行ファイルがありません" : "ファイルがありません");
+}
+
+void TForm1::CheckBox2Click(Control&) {
+  if (CheckBox2.Checked()) {
+    ListBox1Click(*this);
+    return;
+  }
+  // Switched off while a selection loads: that selection gives way and runs
+  // again here with the text off (which empties the pane), so that the
+  // buttons and hints it had not reached yet are those of the selected line.
+  if (selectionsRunning_ > 0)
+    ListBox1Click(*this);
+  else
+    RichEdit1.Clear();
 }
 
 }  // namespace tolvane
