@@ -130,9 +130,10 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
 std::size_t FindIgnoreCase(std::string_view text, std::string_view token, std::size_t from) {
   if (token.empty())
     return std::string_view::npos;
-  for (std::size_t i = 0; i < text.size(); i += CharWidth(text, i)) {
-    if (i >= from &&
-        EqualsIgnoreCase(text.substr(i, std::min(token.size(), text.size() - i)), token))
+  // The walk starts at `from`, not at the first byte: a search repeated
+  // behind each match stays linear in the text's length.
+  for (std::size_t i = from; i < text.size(); i += CharWidth(text, i)) {
+    if (EqualsIgnoreCase(text.substr(i, std::min(token.size(), text.size() - i)), token))
       return i;
   }
   return std::string_view::npos;

@@ -46,6 +46,8 @@ char FoldCase(char c);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 // First match at or after `from` that begins on a character of its own.
+// `from` must itself begin a character: 0, or the end of an earlier match of
+// a single-byte token.
 std::size_t FindIgnoreCase(std::string_view text, std::string_view token, std::size_t from = 0);
 
 }  // namespace tolvane

@@ -58,6 +58,27 @@ TEST(Placeholders, AShortStringIsCutAfterEveryStep) {
   EXPECT_EQ(ExpandMenuPlaceholders(field, f, TextLimit::None), std::string(250, 't') + "\\xC:");
 }
 
+// A sound-list line of 240 KB: every placeholder, a trail byte "\" (ソ) and a
+// lowercase ASCII trail byte (ア is 0x83 0x41, not "%A") beside them.
+TEST(Placeholders, ALongLineExpandsCompletely) {
+  const StartupFolders f = Folders();
+  const std::string unit =
+      "\x83\x5C%root%\x83\x41pplicationDir%%ApplicationDir%;%KWTFILEDIR%%TempDir%";
+  const std::string expanded =
+      "\x83\x5C"
+      "C:\x83\x41pplicationDir%Q:;Q:\\menuC:\\TEMP";
+  std::string line, want;
+  while (line.size() < 240 * 1024) {
+    line += unit;
+    want += expanded;
+  }
+  EXPECT_EQ(ExpandMenuPlaceholders(line, f, TextLimit::None), want);
+  const std::string firstOnly =
+      "\x83\x5C"
+      "C:\x83\x41pplicationDir%%ApplicationDir%;%KWTFILEDIR%C:\\TEMP";
+  EXPECT_EQ(ExpandOpenPlaceholders(line, f), firstOnly + line.substr(unit.size()));
+}
+
 TEST(Placeholders, OpenSetReplacesTheFirstOccurrenceOnly) {
   const StartupFolders f = Folders();
   EXPECT_EQ(ExpandOpenPlaceholders("%TempDir%\\a %TempDir%", f), "C:\\TEMP\\a %TempDir%");
