@@ -80,7 +80,9 @@ std::string RichEdit::Text() const {
     if (auto text = peer->ReadText())
       return *text;
   }
-  return richText_ ? RtfPlainText(content_) : content_;
+  if (!richText_)
+    return content_;
+  return RtfPlainText(content_).value_or(std::string());
 }
 
 std::vector<std::string> RichEdit::Lines() const {

@@ -89,7 +89,8 @@ class RichEdit : public Control {
   bool IsRichText() const { return richText_; }
   // Plain text, or the RTF document's bytes.
   const std::string& Content() const { return content_; }
-  // The text as shown, lines separated by CR LF.
+  // The text as shown, lines separated by CR LF. Without a native control,
+  // an RTF document whose text only the control can give reads as empty.
   std::string Text() const;
   std::vector<std::string> Lines() const;
 

@@ -1,5 +1,6 @@
 #include "runtime/rtf_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -49,11 +50,31 @@ ControlWord ReadControlWord(std::string_view rtf, std::size_t at) {
 }
 
 const char kHexDigits[] = "0123456789abcdef";
+constexpr long kShiftJisCodePage = 932;
 
 void AppendHexEscape(std::string& out, unsigned char byte) {
   out += "\\'";
   out += kHexDigits[byte >> 4];
   out += kHexDigits[byte & 0x0F];
+}
+
+// Words the control shows as a character of their own (a soft line break,
+// dashes, quotes, spaces, table cells) or as an object.
+bool IsSpecialCharacterWord(std::string_view w) {
+  static constexpr std::string_view kWords[] = {
+      "line",      "emdash",  "endash",  "bullet",   "lquote", "rquote", "ldblquote",
+      "rdblquote", "emspace", "enspace", "qmspace",  "zwj",    "zwnj",   "ltrmark",
+      "rtlmark",   "cell",    "row",     "nestcell", "page",   "sect",   "column",
+      "softline",  "chdate",  "chtime",  "chpgn",    "pict",   "object", "shppict"};
+  return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
+}
+
+// Destinations whose text the control does not show.
+bool IsSkippedDestination(std::string_view w) {
+  static constexpr std::string_view kWords[] = {
+      "fonttbl", "colortbl",  "stylesheet",        "info",     "header", "footer",
+      "pntext",  "listtable", "listoverridetable", "generator"};
+  return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
 }
 
 int HexValue(char c) {
@@ -66,6 +87,27 @@ int HexValue(char c) {
   return -1;
 }
 
+// The code page of the document's "\ansicpg", or 0 when it names none.
+long DeclaredCodePage(std::string_view rtf) {
+  std::size_t i = 0;
+  while (i < rtf.size()) {
+    const char c = rtf[i];
+    if (c == '\\' && i + 1 < rtf.size() && IsLetter(rtf[i + 1])) {
+      const ControlWord cw = ReadControlWord(rtf, i + 1);
+      if (cw.word == "ansicpg" && cw.hasParam)
+        return cw.param;
+      i = cw.end;
+      if (cw.word == "bin" && cw.hasParam && cw.param > 0)
+        i += std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
+    } else if (c == '\\' || IsLeadByte(static_cast<unsigned char>(c))) {
+      i += 2;  // a control symbol, or a raw double-byte character
+    } else {
+      ++i;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 bool IsRtfDocument(std::string_view bytes) {
@@ -75,11 +117,13 @@ bool IsRtfDocument(std::string_view bytes) {
 std::string PrepareRtfForControl(std::string_view rtf) {
   std::string out;
   out.reserve(rtf.size() + rtf.size() / 4);
-  const bool declareCodePage = rtf.find("\\ansicpg") == std::string_view::npos;
-  bool headerDone = !declareCodePage;
+  const long codePage = DeclaredCodePage(rtf);
+  const bool doubleByte = codePage == 0 || codePage == kShiftJisCodePage;
+  bool headerDone = codePage != 0;
   std::size_t i = 0;
   while (i < rtf.size()) {
     const char c = rtf[i];
+    const auto byte = static_cast<unsigned char>(c);
     if (c == '\\' && i + 1 < rtf.size() && IsLetter(rtf[i + 1])) {
       const ControlWord cw = ReadControlWord(rtf, i + 1);
       out.append(rtf.substr(i, cw.end - i));
@@ -95,33 +139,35 @@ std::string PrepareRtfForControl(std::string_view rtf) {
         out.append(rtf.substr(i, length));
         i += length;
       }
-      continue;
-    }
-    if (c == '\\' && i + 1 < rtf.size() && !IsLeadByte(static_cast<unsigned char>(rtf[i + 1]))) {
+    } else if (c == '\\' && i + 1 < rtf.size() &&
+               !(doubleByte && IsLeadByte(static_cast<unsigned char>(rtf[i + 1])))) {
       out.append(rtf.substr(i, 2));  // a control symbol such as \' \\ \{ \}
       i += 2;
-      continue;
-    }
-    const auto byte = static_cast<unsigned char>(c);
-    if (IsLeadByte(byte) && i + 1 < rtf.size()) {
+    } else if (doubleByte && IsLeadByte(byte) && i + 1 < rtf.size()) {
       AppendHexEscape(out, byte);
       AppendHexEscape(out, static_cast<unsigned char>(rtf[i + 1]));
       i += 2;
-      continue;
+    } else if (!doubleByte && byte >= 0x80) {
+      AppendHexEscape(out, byte);
+      ++i;
+    } else {
+      out += c;
+      ++i;
     }
-    out += c;
-    ++i;
   }
   return out;
 }
 
-std::string RtfPlainText(std::string_view rtf) {
+std::optional<std::string> RtfPlainText(std::string_view rtf) {
   struct GroupState {
     bool skip = false;
     long unicodeSkip = 1;
   };
+  const long codePage = DeclaredCodePage(rtf);
+  const bool shiftJis = codePage == 0 || codePage == kShiftJisCodePage;
   std::vector<GroupState> stack{GroupState{}};
   std::string text;
+  bool unreadable = false;
   long pendingSkip = 0;  // fallback characters still to drop after \u
   bool groupStart = false;
   auto emit = [&](char c) {
@@ -129,11 +175,20 @@ std::string RtfPlainText(std::string_view rtf) {
       --pendingSkip;
       return;
     }
-    if (!stack.back().skip)
-      text += c;
+    if (stack.back().skip)
+      return;
+    // Another code page's character is known only to the control.
+    if (!shiftJis && static_cast<unsigned char>(c) >= 0x80)
+      unreadable = true;
+    text += c;
+  };
+  // A character the control shows but this reading cannot name.
+  auto unknown = [&] {
+    if (pendingSkip == 0 && !stack.back().skip)
+      unreadable = true;
   };
   std::size_t i = 0;
-  while (i < rtf.size()) {
+  while (i < rtf.size() && !unreadable) {
     const char c = rtf[i];
     const bool atGroupStart = groupStart;
     groupStart = false;
@@ -151,22 +206,24 @@ std::string RtfPlainText(std::string_view rtf) {
       const ControlWord cw = ReadControlWord(rtf, i + 1);
       i = cw.end;
       const std::string_view w = cw.word;
-      if (w == "par" || w == "line" || w == "row") {
+      if (w == "par") {
         emit('\r');
         emit('\n');
-      } else if (w == "tab" || w == "cell") {
+      } else if (w == "tab") {
         emit('\t');
       } else if (w == "uc") {
         stack.back().unicodeSkip = cw.param;
       } else if (w == "u") {
-        emit('?');
+        if (cw.param > 0 && cw.param < 0x80)
+          emit(static_cast<char>(cw.param));
+        else
+          unknown();
         pendingSkip = stack.back().unicodeSkip;
       } else if (w == "bin" && cw.hasParam && cw.param > 0) {
         i += std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
-      } else if (atGroupStart &&
-                 (w == "fonttbl" || w == "colortbl" || w == "stylesheet" || w == "info" ||
-                  w == "pict" || w == "header" || w == "footer" || w == "object" || w == "pntext" ||
-                  w == "listtable" || w == "listoverridetable" || w == "generator")) {
+      } else if (IsSpecialCharacterWord(w)) {
+        unknown();
+      } else if (atGroupStart && IsSkippedDestination(w)) {
         stack.back().skip = true;
       }
     } else if (c == '\\' && i + 1 < rtf.size()) {
@@ -178,19 +235,19 @@ std::string RtfPlainText(std::string_view rtf) {
         i += 2;
       } else if (symbol == '*') {
         stack.back().skip = true;
-      } else if (symbol == '~') {
-        emit(' ');
       } else if (symbol == '\\' || symbol == '{' || symbol == '}') {
         emit(symbol);
       } else if (symbol == '\r' || symbol == '\n') {
         emit('\r');
         emit('\n');
+      } else if (symbol == '~' || symbol == '_' || symbol == '-') {
+        unknown();
       }
     } else if (c == '\r' || c == '\n') {
       ++i;
     } else {
       const auto byte = static_cast<unsigned char>(c);
-      if (IsLeadByte(byte) && i + 1 < rtf.size()) {
+      if (shiftJis && IsLeadByte(byte) && i + 1 < rtf.size()) {
         emit(c);
         emit(rtf[i + 1]);
         i += 2;
@@ -200,6 +257,8 @@ std::string RtfPlainText(std::string_view rtf) {
       }
     }
   }
+  if (unreadable)
+    return std::nullopt;
   return text;
 }
 

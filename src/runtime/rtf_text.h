@@ -1,6 +1,7 @@
 // Rich text format helpers for the description pane.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,15 +10,20 @@ namespace tolvane {
 // What the system control requires of an RTF document: the "{\rtf" header.
 bool IsRtfDocument(std::string_view bytes);
 
-// Prepares hand-written RTF for the system control: every raw double-byte
-// character outside "\bin" data becomes "\'hh\'hh", so a trail byte "\", "{" or
-// "}" is never read as RTF syntax; a document that names no code page is
-// declared code page 932, the code page its raw text is written in.
+// Prepares hand-written RTF for the system control. In a document in code
+// page 932 (declared, or named by none) every raw double-byte character
+// becomes "\'hh\'hh", so that a trail byte "\", "{" or "}" is never read as
+// RTF syntax, and a document that names no code page is declared 932. In a
+// document of any other "\ansicpg" each raw byte from 0x80 up becomes its own
+// "\'hh". "\bin" data is left alone.
 std::string PrepareRtfForControl(std::string_view rtf);
 
-// The document's text as plain text, paragraphs ending in CR LF. A rough
-// reading for when no control renders it: groups, control words, hexadecimal
-// escapes and skipped destinations are understood.
-std::string RtfPlainText(std::string_view rtf);
+// The document's text as the system control shows it, paragraphs ending in
+// CR LF, in code page 932: groups, skipped destinations, "\par", "\tab" and
+// escapes are read. Nothing when the document holds a character that only the
+// control can give (one of another code page, a "\u" beyond ASCII, dashes,
+// quotes, soft line breaks, tables, pictures): a reading for the model
+// without a control, which must never show what the control would not.
+std::optional<std::string> RtfPlainText(std::string_view rtf);
 
 }  // namespace tolvane

@@ -73,6 +73,8 @@ TEST(Description, RtfAndPlainTextAreTellByTheirHeader) {
       {"d.rtf", "{\\rtf1 {\\b truncated", true},
       {"e.txt", "", false},
       {"f.txt", "\xE6\x97\xA5\xE6\x9C\xAC", false},  // UTF-8 by mistake: the bytes as they are
+      {"g.rtf", "{\\rtf1 }", true},                  // rich text without text
+      {"h.rtf", "{\\rtf1{\\fonttbl{\\f0 Arial;}}}", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "runtime/controls.h"
 
 namespace tolvane {
@@ -26,6 +28,22 @@ TEST(RtfForControl, RawDoubleByteCharactersBecomeHexEscapes) {
       {"{\\rtf1\\ansi \x93\xFA}", "{\\rtf1\\ansicpg932 \\ansi \\'93\\'fa}"},
       // A lone lead byte at the end.
       {"{\\rtf1\\ansicpg932 \x93", "{\\rtf1\\ansicpg932 \x93"},
+      // Another code page: each byte from 0x80 up on its own, so "\\par" and
+      // "}" after "\xE9" stay RTF.
+      {"{\\rtf1\\ansi\\ansicpg1252 caf\xE9\\par caf\xE9}",
+       "{\\rtf1\\ansi\\ansicpg1252 caf\\'e9\\par caf\\'e9}"},
+      {"{\\rtf1\\ansicpg1251 \xC0\xFF}", "{\\rtf1\\ansicpg1251 \\'c0\\'ff}"},
+      {std::string("{\\rtf1\\ansicpg1252 {\\pict\\bin2 \xE9\xFF}\xE9}"),
+       std::string("{\\rtf1\\ansicpg1252 {\\pict\\bin2 \xE9\xFF}\\'e9}")},
+      // "\\ansicpg" as text or inside binary data declares nothing.
+      {"{\\rtf1 \\\\ansicpg1252 \x93\xFA}", "{\\rtf1\\ansicpg932 \\\\ansicpg1252 \\'93\\'fa}"},
+      {"{\\rtf1 {\\bin9 \\ansicpg1}\x93\xFA}",
+       "{\\rtf1\\ansicpg932 {\\bin9 \\ansicpg1}\\'93\\'fa}"},
+      // Empty and text-less documents.
+      {"", ""},
+      {"{\\rtf1 }", "{\\rtf1\\ansicpg932 }"},
+      {"{\\rtf1\\ansicpg1252{\\fonttbl{\\f0 Arial;}}}",
+       "{\\rtf1\\ansicpg1252{\\fonttbl{\\f0 Arial;}}}"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(PrepareRtfForControl(c.in), c.out) << c.in;
@@ -38,17 +56,31 @@ TEST(RtfForControl, HugeBinaryLengthDoesNotReadPastTheEnd) {
 
 TEST(RtfPlainText, ReadsTextOutOfTheMarkup) {
   struct Case {
-    std::string rtf, text;
+    std::string rtf;
+    std::optional<std::string> text;
   } cases[] = {
       {"{\\rtf1\\ansi{\\fonttbl{\\f0 Gothic;}}{\\colortbl;\\red255;}\\f0 Hello\\par World}",
        "Hello\r\nWorld"},
-      {"{\\rtf1 a\\tab b\\line c}", "a\tb\r\nc"},
+      {"{\\rtf1 a\\tab b\\par}", "a\tb\r\n"},
       {"{\\rtf1 \\'95\\'5c\x96\x7B}", "\x95\x5C\x96\x7B"},
+      {"{\\rtf1\\ansicpg932 \x83\x5C}", "\x83\x5C"},
       {"{\\rtf1 \\{x\\}\\\\}", "{x}\\"},
       {"{\\rtf1 {\\*\\generator x;}y}", "y"},
-      {"{\\rtf1\\uc1 \\u26085?z}", "?z"},
+      {"{\\rtf1\\uc1 \\u65?z}", "Az"},
       {"{\\rtf1 {\\b unterminated", "unterminated"},
       {"}}}{\\rtf1 x", "x"},
+      {"{\\rtf1 }", ""},
+      {"{\\rtf1{\\fonttbl{\\f0 Arial;}}}", ""},
+      {"{\\rtf1\\ansicpg1252 plain\\par}", "plain\r\n"},
+      {"{\\rtf1\\ansicpg1252 {\\*\\x \\'e9}ok}", "ok"},
+      // Characters only the control can give: this reading claims none.
+      {"{\\rtf1\\ansicpg1252 caf\\'e9}", std::nullopt},
+      {"{\\rtf1\\ansicpg1252 caf\xE9}", std::nullopt},
+      {"{\\rtf1\\uc1 \\u26085?z}", std::nullopt},
+      {"{\\rtf1 a\\line b}", std::nullopt},
+      {"{\\rtf1 a\\emdash b}", std::nullopt},
+      {"{\\rtf1 a\\~b}", std::nullopt},
+      {"{\\rtf1 {\\pict\\wmetafile8 0102}}", std::nullopt},
   };
   for (const Case& c : cases)
     EXPECT_EQ(RtfPlainText(c.rtf), c.text) << c.rtf;
@@ -67,6 +99,9 @@ TEST(RichEditModel, LinesOfTheText) {
   pane.LoadDocument("{\\rtf1 r}");
   EXPECT_TRUE(pane.IsRichText());
   EXPECT_EQ(pane.Text(), "r");
+  pane.LoadDocument("{\\rtf1 }");  // rich text without text, not markup
+  EXPECT_TRUE(pane.IsRichText());
+  EXPECT_EQ(pane.Text(), "");
 }
 
 }  // namespace

@@ -140,9 +140,14 @@ void RichEditPeer::RenewIfLong() {
 void RichEditPeer::LoadContent() {
   text_.reset();
   RenewIfLong();
-  if (edit_.IsRichText() && StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF) > 0)
+  // The model decided by the header what the document is; an RTF document
+  // that gives no characters ("{\rtf1 }", a font table only) is an empty
+  // rich text, not markup to show.
+  if (edit_.IsRichText()) {
+    StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF);
     return;
-  // Plain text, or RTF the control refused: the bytes as cp932 text in the pane's font.
+  }
+  // Plain text: the bytes as cp932 text in the pane's font.
   const std::wstring wide = Widen(edit_.Content());
   const std::string utf16(reinterpret_cast<const char*>(wide.data()),
                           wide.size() * sizeof(wchar_t));
