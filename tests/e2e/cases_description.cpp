@@ -76,26 +76,6 @@ void ExpectInk(HWND pane, Ink ink, std::size_t length) {
     Fail(std::string("pane text colour: expected not red, got ") + got);
 }
 
-void ExpectPaneHint(HWND main, HWND pane, std::string_view expected) {
-  const HWND tooltip = TooltipOf(main);
-  if (!tooltip)
-    Abort("expected a tooltip window owned by the main window, got none");
-  std::wstring got;
-  bool found = false;
-  for (const TooltipTool& t : TooltipTools(tooltip)) {
-    if (t.byHandle && t.tool == pane) {
-      got = t.text;
-      found = true;
-    }
-  }
-  if (expected.empty() && found)
-    Fail("RichEdit1 hint: expected no tooltip tool, got " + Quoted(got));
-  else if (!expected.empty() && !found)
-    Fail("RichEdit1 hint: expected " + Quoted(Wide(expected)) + ", got no tooltip tool");
-  else if (found)
-    ExpectText("RichEdit1 hint", expected, got);
-}
-
 void RunDescription(const DescriptionCase& c) {
   std::vector<DiscFile> files = {
       {"AutoRun.KWP", MenuText({{"最初の項目", ".", "readme.txt"}, c.entry})},
@@ -121,21 +101,20 @@ void RunDescription(const DescriptionCase& c) {
   if (c.folderEnabled)
     ExpectEnabled("Button4", *c.folderEnabled, w.folder);
   if (c.hint)
-    ExpectPaneHint(w.main, w.pane, *c.hint);
+    ExpectHint(w.main, w.pane, "RichEdit1", *c.hint);
   if (c.more)
     c.more(w);
 }
 
-// The bold run is bold, the rest is not, and the coloured run is red.
-void CheckRtfFormats(const Window& w) {
-  struct Run {
-    std::string_view text;
-    bool bold;
-    bool red;
-  };
-  for (const Run& run :
-       {Run{"表示ソフトの本体マニュアル", false, false}, Run{"太字の説明", true, false},
-        Run{"と", false, false}, Run{"赤い注意", false, true}, Run{"です。", false, false}}) {
+// A run of the pane's text with the boldness and colour it must show.
+struct Run {
+  std::string_view text;
+  bool bold;
+  bool red;
+};
+
+void ExpectRuns(const Window& w, std::initializer_list<Run> runs) {
+  for (const Run& run : runs) {
     const std::optional<CHARRANGE> at = FindInRichEdit(w.pane, Wide(run.text));
     if (!at) {
       Fail("expected the text " + std::string(run.text) + " in the pane, got none");
@@ -151,6 +130,21 @@ void CheckRtfFormats(const Window& w) {
   }
 }
 
+// The bold run is bold, the rest is not, and the coloured run is red.
+void CheckRtfFormats(const Window& w) {
+  ExpectRuns(w, {{"表示ソフトの本体マニュアル", false, false},
+                 {"太字の説明", true, false},
+                 {"と", false, false},
+                 {"赤い注意", false, true},
+                 {"です。", false, false}});
+}
+
+// A document of code page 1252: "é" (0xE9) written raw before "\par" and
+// before the "}" that closes a group.
+const std::string kWesternRtf =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
+    "\\f0 caf\xE9\\par\r\n{\\b bold caf\xE9}\\par\r\nend}";
+
 const DescriptionCase kDescriptionCases[] = {
     {.name = "rtf_description",
      .entry = {"リッチテキスト", "rtf", "tool.exe"},
@@ -160,6 +154,25 @@ const DescriptionCase kDescriptionCases[] = {
      .folderEnabled = true,
      .hint = "readme.txt",
      .more = CheckRtfFormats},
+    {.name = "rtf_code_page_1252",
+     .entry = {"西欧の文書", "western", "tool.exe"},
+     .files = {{"western\\tool.exe", "MZ"}, {"western\\readme.txt", kWesternRtf}},
+     .text = "café\nbold café\nend",
+     .more =
+         [](const Window& w) {
+           ExpectRuns(w, {{"bold café", true, false}, {"end", false, false}});
+         }},
+    {.name = "rtf_without_text",
+     .entry = {"空の文書", "empty", "tool.exe"},
+     .files = {{"empty\\tool.exe", "MZ"}, {"empty\\readme.txt", "{\\rtf1 }"}},
+     .text = "",
+     .runEnabled = true,
+     .hint = "readme.txt"},
+    {.name = "rtf_font_table_only",
+     .entry = {"書体だけの文書", "fonts", "tool.exe"},
+     .files = {{"fonts\\tool.exe", "MZ"},
+               {"fonts\\readme.txt", "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}}"}},
+     .text = ""},
     {.name = "plain_text_description",
      .entry = {"テキスト", "plain", "tool.exe"},
      .files = {{"plain\\tool.exe", "MZ"}, {"plain\\readme.txt", Cp932(kPlainText)}},

@@ -182,6 +182,54 @@ void RunTextSwitch(std::string_view) {
   }
 }
 
+// --- Keys queued while a description loads ------------------------------------------
+
+// Lines 2 to 4 are selected by keys queued while line 1's long description
+// loads: each selection starts inside the one before it, and the window must
+// end up with the last line's description, button and hints.
+void RunQueuedKeys(std::string_view) {
+  std::string longRtf = "{\\rtf1\\ansi\\ansicpg932 ";
+  while (longRtf.size() < 768 * 1024)
+    longRtf += "{\\b " + Cp932("長い説明") + "} " + Cp932("の一段落です。") + "\\par\r\n";
+  longRtf += "}";
+  FixtureDisc disc({
+      {"AutoRun.KWP", MenuText({{"最初", ".", "readme.txt"},
+                                {"長い説明", "Long", "a.exe"},
+                                {"ない実行ファイル", "Two", "missing.exe"},
+                                {"三番目", "Three", "c.exe"},
+                                {"四番目", "Four", "d.exe"}})},
+      {"readme.txt", Cp932("最初の説明")},
+      {"Long\\a.exe", "MZ"},
+      {"Long\\readme.txt", longRtf},
+      {"Two\\readme.txt", Cp932("二番目の説明")},
+      {"Three\\c.exe", "MZ"},
+      {"Three\\readme.txt", Cp932("三番目の説明")},
+      {"Four\\d.exe", "MZ"},
+      {"Four\\readme.txt", Cp932("四番目の説明")},
+  });
+  Launcher launcher(disc.Program());
+  const Window w = WindowOf(launcher.WaitForMainWindow());
+  PostKey(w.list, VK_DOWN);
+  Sleep(100);  // line 1 is loading now
+  for (int key = 0; key < 3; ++key)
+    PostKey(w.list, VK_DOWN);
+  // A read is answered only where the launcher reads its messages: inside a
+  // selection before its document loads, or once every handler has returned.
+  // The pane that held the long text is replaced by a new control.
+  const std::string_view expected = "四番目の説明";
+  auto pane = [&] { return WindowOf(w.main).pane; };
+  for (int waited = 0; waited < 15000 && PaneText(pane()) != Wide(expected); waited += 50)
+    Sleep(50);
+  Settle(w.main);
+  ExpectEqual("selected line", 4, ListSelection(w.list));
+  ExpectText("pane text", expected, PaneText(pane()));
+  ExpectText("Button1 caption", "実行(&R)", WindowText(w.run));
+  ExpectEnabled("Button1", true, w.run);
+  ExpectEnabled("Button4", true, w.folder);
+  ExpectHint(w.main, w.list, "ListBox1", "四番目");
+  ExpectHint(w.main, pane(), "RichEdit1", "readme.txt");
+}
+
 struct NamedCase {
   std::string_view name;
   void (*run)(std::string_view);
@@ -190,6 +238,7 @@ struct NamedCase {
 const NamedCase kOtherCases[] = {
     {.name = "current_folder_follows_selection", .run = RunCurrentFolder},
     {.name = "text_switched_off", .run = RunTextSwitch},
+    {.name = "keys_queued_while_loading", .run = RunQueuedKeys},
 };
 
 }  // namespace

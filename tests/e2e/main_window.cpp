@@ -1,6 +1,8 @@
 #include "main_window.h"
 
 #include "check.h"
+#include "remote.h"
+#include "text.h"
 #include "windows_of.h"
 
 namespace e2e {
@@ -138,6 +140,27 @@ std::wstring PaneText(HWND richEdit) {
     }
   }
   return lines;
+}
+
+void ExpectHint(HWND mainWindow, HWND control, std::string_view name, std::string_view expected) {
+  const HWND tooltip = TooltipOf(mainWindow);
+  if (!tooltip)
+    Abort("expected a tooltip window owned by the main window, got none");
+  std::wstring got;
+  bool found = false;
+  for (const TooltipTool& t : TooltipTools(tooltip)) {
+    if (t.byHandle && t.tool == control) {
+      got = t.text;
+      found = true;
+    }
+  }
+  const std::string what = std::string(name) + " hint";
+  if (expected.empty() && found)
+    Fail(what + ": expected no tooltip tool, got " + Quoted(got));
+  else if (!expected.empty() && !found)
+    Fail(what + ": expected " + Quoted(Wide(expected)) + ", got no tooltip tool");
+  else if (found)
+    ExpectText(what, expected, got);
 }
 
 }  // namespace e2e

@@ -52,6 +52,9 @@ bool Checked(HWND checkBox);
 // A button click; returns when the click's handler is done.
 void Click(HWND button);
 
+// A control's hint as its tooltip tool shows it; "" expects no tool.
+void ExpectHint(HWND mainWindow, HWND control, std::string_view name, std::string_view expected);
+
 // The text of the description pane with every line end ("\r\n", "\r") as "\n".
 std::wstring PaneText(HWND richEdit);
 
