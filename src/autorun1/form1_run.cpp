@@ -93,8 +93,9 @@ void RunSystemAction(TForm1& f) {
 void TForm1::Button1Click(Control&) {
   const TLauncherEntry* entry = SelectedEntry();
   // One launch or question at a time: events queued before the controls
-  // were disabled run inside it and must not start another.
-  if (entry == nullptr || running_)
+  // were disabled run inside it and must not start another. Nor does an entry
+  // still being described run: its buttons are not yet its own.
+  if (entry == nullptr || running_ || selectionsRunning_ > 0)
     return;
   const ScopedFlag running(running_);
   const std::string target = entry->Target;

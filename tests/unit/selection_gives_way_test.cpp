@@ -21,6 +21,10 @@ Event ShowText(bool on) {
   return [on](LauncherFixture& l) { l.form->CheckBox2.SetChecked(on); };
 }
 const Event kClose = [](LauncherFixture& l) { l.form->Close(); };
+const Event kEnter = [](LauncherFixture& l) {
+  unsigned short key = 13;
+  l.form->ListBox1KeyDown(l.form->ListBox1, key, false);
+};
 
 // What the window shows for one line.
 struct Shown {
@@ -83,6 +87,8 @@ TEST(SelectionGivesWay, EventsDuringLoading) {
       {"another line at start-up", -1, {Pick(1)}, kLineB},
       {"close", 0, {kClose}, std::nullopt},
       {"close at start-up", -1, {kClose}, std::nullopt},
+      // The Run button still has the older line's state: nothing may start.
+      {"Enter on a missing program still loading", 1, {Pick(2), kEnter}, kLineC},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -118,6 +124,7 @@ TEST(SelectionGivesWay, EventsDuringLoading) {
       l.Select(c.line);
     }
     EXPECT_TRUE(pending.empty());
+    EXPECT_TRUE(l.platform.shellCalls.empty());
     if (c.shown) {
       EXPECT_EQ(ShownBy(l), *c.shown);
       continue;
