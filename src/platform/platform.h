@@ -2,6 +2,7 @@
 // code page 932 bytes; the Win32 implementation converts at its boundary.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,6 +54,13 @@ struct RegistryValue {
   std::string text;
 };
 
+// A string value of a version resource: the characters the resource reports
+// (`length`, 0 when the value is missing), as code page 932 text.
+struct VersionText {
+  std::size_t length = 0;
+  std::string text;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -94,6 +102,16 @@ class Platform {
   virtual void CreateNativeWindow(Form& form) = 0;
   // Runs until the main window is closed.
   virtual void RunMessageLoop() = 0;
+  // Shows a form whose native window exists, with its owner disabled, and
+  // returns when the form has closed.
+  virtual void RunModal(Form& form) = 0;
+
+  // The version resource of a file as one block; empty when it has none.
+  virtual std::string ReadVersionInfo(std::string_view path) = 0;
+  // A value of that block by its query path: the bytes of a binary value,
+  // empty when it is missing.
+  virtual std::string VersionBinaryValue(const std::string& info, std::string_view query) = 0;
+  virtual VersionText VersionStringValue(const std::string& info, std::string_view query) = 0;
 
   // Shell and sound.
   virtual int ShellExecute(std::string_view verb, std::string_view file,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/rtf_text.h"
+#include "runtime/text_lines.h"
 
 namespace tolvane {
 
@@ -86,27 +87,7 @@ std::string RichEdit::Text() const {
 }
 
 std::vector<std::string> RichEdit::Lines() const {
-  std::vector<std::string> lines;
-  const std::string text = Text();
-  std::string line;
-  bool open = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-        ++i;
-      lines.push_back(std::move(line));
-      line.clear();
-      open = false;
-      continue;
-    }
-    line += c;
-    open = true;
-  }
-  // No empty line is counted after a final line break.
-  if (open)
-    lines.push_back(std::move(line));
-  return lines;
+  return SplitTextLines(Text());
 }
 
 void RichEdit::SetWordWrap(bool wrap) {
@@ -134,6 +115,29 @@ void RichEdit::SelectAll() {
 void RichEdit::SetParagraphAlignment(int alignment) {
   if (ControlPeer* peer = Peer())
     peer->SetParagraphAlignment(alignment);
+}
+
+void Memo::SetLines(std::vector<std::string> lines) {
+  lines_ = std::move(lines);
+  Notify(Property::Content);
+}
+
+std::string Memo::Text() const {
+  std::string text;
+  for (std::size_t i = 0; i < lines_.size(); ++i)
+    text.append(i ? "\r\n" : "").append(lines_[i]);
+  return text;
+}
+
+void Memo::SetText(std::string_view text) {
+  SetLines(SplitTextLines(text));
+}
+
+void Image::SetProgramIcon(bool shown) {
+  if (programIcon_ == shown)
+    return;
+  programIcon_ = shown;
+  Notify(Property::Content);
 }
 
 Splitter::Splitter(std::string name, Control* parent, Control& resized, int minSize)

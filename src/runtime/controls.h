@@ -14,6 +14,12 @@ namespace tolvane {
 class Button : public Control {
  public:
   using Control::Control;
+  // The button Enter presses in a dialog; drawn with a heavier frame.
+  bool IsDefault() const { return default_; }
+  void SetDefault(bool isDefault) { default_ = isDefault; }
+
+ private:
+  bool default_ = false;
 };
 
 class Panel : public Control {
@@ -74,6 +80,17 @@ class ListBox : public Control {
   int horizontalExtent_ = 0;
 };
 
+// Vertical scroll steps of a rich-text pane, as EM_SCROLL takes them.
+inline constexpr int kScrollLineUp = 0;
+inline constexpr int kScrollLineDown = 1;
+inline constexpr int kScrollPageUp = 2;
+inline constexpr int kScrollPageDown = 3;
+
+// Paragraph alignments.
+inline constexpr int kAlignLeft = 0;
+inline constexpr int kAlignRight = 1;
+inline constexpr int kAlignCenter = 2;
+
 // Rich-text pane. Its content is plain text or an RTF document; the peer
 // renders it, and reads the text back as the control holds it.
 class RichEdit : public Control {
@@ -109,6 +126,33 @@ class RichEdit : public Control {
   bool richText_ = false;
   bool readOnly_ = true;
   bool wordWrap_ = true;
+};
+
+// Multi-line text: read-only here, wrapped at the right edge, with a vertical
+// scroll bar.
+class Memo : public Control {
+ public:
+  using Control::Control;
+  const std::vector<std::string>& Lines() const { return lines_; }
+  void SetLines(std::vector<std::string> lines);
+  // Lines separated by CR LF.
+  std::string Text() const;
+  // One line, or several where the text holds line ends.
+  void SetText(std::string_view text);
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// A picture. The program shows only its own icon, stretched to the control.
+class Image : public Control {
+ public:
+  using Control::Control;
+  bool ShowsProgramIcon() const { return programIcon_; }
+  void SetProgramIcon(bool shown);
+
+ private:
+  bool programIcon_ = false;
 };
 
 class Splitter : public Control {

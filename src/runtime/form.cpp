@@ -1,5 +1,7 @@
 #include "runtime/form.h"
 
+#include "platform/platform.h"
+
 namespace tolvane {
 
 Form::Form(std::string name, Application& app) : Control(std::move(name), nullptr), app_(app) {
@@ -44,6 +46,15 @@ bool Form::CloseQuery() {
   if (OnCloseQuery)
     OnCloseQuery(*this, canClose);
   return canClose;
+}
+
+int Form::ShowModal() {
+  modalResult_ = kModalNone;
+  closed_ = false;
+  App().GetPlatform().RunModal(*this);
+  if (modalResult_ == kModalNone)
+    modalResult_ = kModalCancel;
+  return modalResult_;
 }
 
 void Form::Close() {

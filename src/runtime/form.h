@@ -10,6 +10,14 @@
 
 namespace tolvane {
 
+// Sizeable: a main window. Dialog: a fixed frame, no minimise or maximise.
+enum class BorderStyle { Sizeable, Dialog };
+
+// The results a modal form ends with.
+inline constexpr int kModalNone = 0;
+inline constexpr int kModalOk = 1;
+inline constexpr int kModalCancel = 2;
+
 class Form : public Control {
  public:
   Form(std::string name, Application& app);
@@ -35,6 +43,16 @@ class Form : public Control {
   // Runs the close query; true when the window may close.
   bool CloseQuery();
 
+  tolvane::BorderStyle GetBorderStyle() const { return borderStyle_; }
+  // Set before the native window is created.
+  void SetBorderStyle(tolvane::BorderStyle style) { borderStyle_ = style; }
+
+  // Shows the window modally: returns when it has closed, with its result
+  // (Cancel unless something set another before the close).
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
   NotifyEvent OnResize;
   std::function<void(Control& sender, bool& canClose)> OnCloseQuery;
 
@@ -46,6 +64,8 @@ class Form : public Control {
   int extraHeight_ = 27;
   bool shown_ = false;
   bool closed_ = false;
+  tolvane::BorderStyle borderStyle_ = tolvane::BorderStyle::Sizeable;
+  int modalResult_ = kModalNone;
 };
 
 }  // namespace tolvane

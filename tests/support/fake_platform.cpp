@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "runtime/cp932_text.h"
 #include "runtime/font.h"
+#include "runtime/form.h"
 #include "runtime/runtime_error.h"
 
 namespace tolvane::testing {
@@ -210,6 +211,38 @@ std::string FakePlatform::SystemErrorText(unsigned error) {
 void FakePlatform::ExitWindows(unsigned flags) {
   powerLog.push_back("ExitWindows " + std::to_string(flags));
   exitWindowsFlags.push_back(flags);
+}
+
+}  // namespace tolvane::testing
+
+namespace tolvane::testing {
+
+void FakePlatform::RunModal(Form& form) {
+  modalForms.push_back(form.Name());
+  form.Show();
+  if (onModal)
+    onModal(form);
+}
+
+// The block of a version resource is the path it was read from.
+std::string FakePlatform::ReadVersionInfo(std::string_view path) {
+  return versionInfos.count(std::string(path)) ? std::string(path) : std::string();
+}
+
+std::string FakePlatform::VersionBinaryValue(const std::string& info, std::string_view query) {
+  versionQueries.emplace_back(query);
+  const auto it = versionInfos.find(info);
+  return it != versionInfos.end() && query == "\\VarFileInfo\\Translation" ? it->second.translation
+                                                                           : std::string();
+}
+
+VersionText FakePlatform::VersionStringValue(const std::string& info, std::string_view query) {
+  versionQueries.emplace_back(query);
+  const auto it = versionInfos.find(info);
+  if (it == versionInfos.end())
+    return {};
+  const auto value = it->second.strings.find(std::string(query));
+  return value == it->second.strings.end() ? VersionText{} : value->second;
 }
 
 }  // namespace tolvane::testing

@@ -38,6 +38,12 @@ inline void PrintTo(const ShellCall& c, std::ostream* os) {
       << c.directory << "\", " << c.show << "}";
 }
 
+// A version resource: its translation table's bytes and its strings by query path.
+struct FakeVersionInfo {
+  std::string translation;
+  std::map<std::string, VersionText> strings;
+};
+
 class FakePlatform : public Platform {
  public:
   FakePlatform();
@@ -89,6 +95,13 @@ class FakePlatform : public Platform {
   std::function<void()> onProcessMessages;
   // Runs at every sound command, before it is recorded.
   std::function<void(std::string_view)> onMciCommand;
+  // Version resources by file path; a file not named here has none.
+  std::map<std::string, FakeVersionInfo> versionInfos;
+  std::vector<std::string> versionQueries;  // every query path, in order
+  // Runs while a form is shown modally, as the user's actions would; the
+  // form counts as closed afterwards.
+  std::function<void(Form&)> onModal;
+  std::vector<std::string> modalForms;  // the names of the forms shown modally
 
   // Platform.
   std::vector<std::string> Arguments() override;
@@ -112,6 +125,10 @@ class FakePlatform : public Platform {
   int TextWidth(const Font& font, std::string_view text) override;
   void CreateNativeWindow(Form&) override {}
   void RunMessageLoop() override { messageLoopRan = true; }
+  void RunModal(Form& form) override;
+  std::string ReadVersionInfo(std::string_view path) override;
+  std::string VersionBinaryValue(const std::string& info, std::string_view query) override;
+  VersionText VersionStringValue(const std::string& info, std::string_view query) override;
   int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                    std::string_view directory, int showCommand) override;
   void SendMciCommand(std::string_view command) override;
