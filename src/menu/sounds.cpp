@@ -28,4 +28,33 @@ void CloseSound(Platform& platform) {
   platform.SendMciCommand("close FILE");
 }
 
+namespace {
+bool AboutSoundPresent(Platform& platform, const StartupFolders& folders,
+                       const SoundSettings& sounds) {
+  return sounds.SoundEnabled &&
+         platform.FileExists(ResolveSoundPath(sounds.AboutSoundFile, folders));
+}
+}  // namespace
+
+void PlayAboutSound(Platform& platform, const StartupFolders& folders,
+                    const SoundSettings& sounds) {
+  if (!AboutSoundPresent(platform, folders, sounds))
+    return;
+  // The first open fails while the start-up sound still holds the alias; the
+  // close then stops whichever sound has it.
+  platform.SendMciCommand(SoundOpenCommand(ResolveSoundPath(sounds.StartSoundFile, folders)));
+  platform.SendMciCommand("close File");
+  platform.SendMciCommand(SoundOpenCommand(ResolveSoundPath(sounds.AboutSoundFile, folders)));
+  platform.SendMciCommand(sounds.AboutSoundCommand);
+}
+
+void RestoreStartSound(Platform& platform, const StartupFolders& folders,
+                       const SoundSettings& sounds) {
+  if (!AboutSoundPresent(platform, folders, sounds))
+    return;
+  CloseSound(platform);
+  platform.SendMciCommand(SoundOpenCommand(ResolveSoundPath(sounds.StartSoundFile, folders)));
+  platform.SendMciCommand(sounds.StartSoundCommand);
+}
+
 }  // namespace tolvane

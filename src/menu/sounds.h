@@ -21,4 +21,11 @@ std::string SoundOpenCommand(std::string_view path);
 void PlayStartSound(Platform& platform, const StartupFolders& folders, const SoundSettings& sounds);
 void CloseSound(Platform& platform);
 
+// The About box's sound in place of the start-up sound while the box is open,
+// and the start-up sound again from its beginning when it closes; both only
+// when there is an About sound file.
+void PlayAboutSound(Platform& platform, const StartupFolders& folders, const SoundSettings& sounds);
+void RestoreStartSound(Platform& platform, const StartupFolders& folders,
+                       const SoundSettings& sounds);
+
 }  // namespace tolvane
