@@ -1,10 +1,12 @@
 // The main window: the launcher list, the description pane and the buttons.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "aboutbox1/about_box.h"
 #include "menu/launcher_table.h"
 #include "menu/selection_state.h"
 #include "runtime/controls.h"
@@ -62,6 +64,9 @@ class TForm1 : public Form {
   SoundSettings Sounds;
   // The selected entry's folder, entered by the selection.
   std::string EntryDir;
+  // The About box opened last. Each opening makes a new one; the closed ones
+  // are kept until the program ends.
+  TAboutBox* AboutBox = nullptr;
 
   // Handlers.
   void FormCreate();
@@ -70,6 +75,10 @@ class TForm1 : public Form {
   void SplitterMoved(Control& sender);
   void List_LeftScroll();
   void ListBox1Click(Control& sender);
+  void RichEdit1KeyDown(Control& sender, unsigned short& key, bool shift);
+  void RichEdit1KeyPress(Control& sender, char& key);
+  void copy1Click(Control& sender);
+  void SelectAll1Click(Control& sender);
   void CheckBox1Click(Control& sender);
   void CheckBox2Click(Control& sender);
   void Button2Click(Control& sender);
@@ -80,6 +89,7 @@ class TForm1 : public Form {
   void Button5Click(Control& sender);
   void ListBox1KeyDown(Control& sender, unsigned short& key, bool shift);
   void ListBox1KeyUp(Control& sender, unsigned short& key, bool shift);
+  void Button3Click(Control& sender);
   void KWPandKWT_Enabled_Check() {}
   void READ_INIFile() {}
 
@@ -122,6 +132,7 @@ class TForm1 : public Form {
   // Counts selections and switches of the text; a nested one moves it on.
   unsigned selectionGeneration_ = 0;
   int selectionsRunning_ = 0;
+  std::vector<std::unique_ptr<TAboutBox>> aboutBoxes_;
 };
 
 }  // namespace tolvane

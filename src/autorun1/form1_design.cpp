@@ -166,6 +166,15 @@ void TForm1::BindEvents() {
   CheckBox1.OnClick = [this](Control& s) { CheckBox1Click(s); };
   CheckBox2.OnClick = [this](Control& s) { CheckBox2Click(s); };
   Button2.OnClick = [this](Control& s) { Button2Click(s); };
+  Button3.OnClick = [this](Control& s) { Button3Click(s); };
+  for (RichEdit* pane : {&RichEdit1, &RichEdit2}) {
+    pane->OnKeyDown = [this](Control& s, unsigned short& key, bool shift) {
+      RichEdit1KeyDown(s, key, shift);
+    };
+    pane->OnKeyPress = [this](Control& s, char& key) { RichEdit1KeyPress(s, key); };
+  }
+  copy1.OnClick = [this](Control& s) { copy1Click(s); };
+  SelectAll1.OnClick = [this](Control& s) { SelectAll1Click(s); };
 }
 
 Platform& TForm1::platform() const {
