@@ -74,8 +74,7 @@ void ChildPeer::Changed(Property property) {
       SetWindowTextW(hwnd_, Widen(control_.Caption()).c_str());
       break;
     case Property::Hint:
-      if (Tooltips* tips = owner_.Tips())
-        tips->Set(hwnd_, control_.ShowHint() ? control_.Hint() : std::string_view{});
+      UpdateHint();
       break;
     case Property::Font:
       ApplyFont();
@@ -91,11 +90,13 @@ void ChildPeer::Place() {
     return;
   const Rect place = owner_.PlaceOf(control_);
   MoveWindow(hwnd_, place.left, place.top, place.width, place.height, TRUE);
+  UpdateHint();
 }
 
 void ChildPeer::UpdateShown() {
   if (hwnd_ != nullptr)
     ShowWindow(hwnd_, owner_.ShownOf(control_) ? SW_SHOWNA : SW_HIDE);
+  UpdateHint();
 }
 
 void ChildPeer::UpdateEnabled() {
@@ -109,6 +110,17 @@ void ChildPeer::UpdateEnabled() {
   EnableWindow(hwnd_, enabled);
   if (enabled)
     owner_.FocusGivenBack(hwnd_);
+  UpdateHint();
+}
+
+void ChildPeer::UpdateHint() {
+  Tooltips* tips = owner_.Tips();
+  if (hwnd_ == nullptr || tips == nullptr)
+    return;
+  const std::string_view hint = control_.ShowHint() ? control_.Hint() : std::string_view{};
+  tips->Set(hwnd_, hint);
+  const bool disabled = owner_.ShownOf(control_) && !owner_.EnabledOf(control_);
+  tips->SetArea(hwnd_, disabled ? hint : std::string_view{});
 }
 
 void ChildPeer::ApplyFont() {

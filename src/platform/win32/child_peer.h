@@ -38,6 +38,9 @@ class ChildPeer : public ControlPeer, protected WindowHook {
   void Place();
   void UpdateShown();
   void UpdateEnabled();
+  // The hint follows the control: its own tool, and the window's tool for
+  // its place while it is disabled.
+  void UpdateHint();
 
   void Changed(Property property) override;
   void Repaint() override;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win32/form_peer.h"
+#include "platform/win32/memo_image_peers.h"
 #include "platform/win32/rich_edit_peer.h"
 #include "platform/win32/splitter_peer.h"
 #include "platform/win32/text_conversion.h"
@@ -16,7 +17,10 @@ namespace {
 class ButtonPeer final : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
-  void Create() override { CreateChildWindow(WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP); }
+  void Create() override {
+    const bool isDefault = static_cast<Button&>(control_).IsDefault();
+    CreateChildWindow(WC_BUTTONW, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP);
+  }
   void Command(UINT code) override {
     if (code == BN_CLICKED && control_.OnClick)
       owner_.Dispatch([this] { control_.OnClick(control_); });
@@ -165,6 +169,10 @@ std::unique_ptr<ChildPeer> MakePeer(FormPeer& owner, Control& control) {
     return std::make_unique<RichEditPeer>(owner, *edit);
   if (auto* splitter = dynamic_cast<Splitter*>(&control))
     return std::make_unique<SplitterPeer>(owner, *splitter);
+  if (auto* memo = dynamic_cast<Memo*>(&control))
+    return MakeMemoPeer(owner, *memo);
+  if (auto* image = dynamic_cast<Image*>(&control))
+    return MakeImagePeer(owner, *image);
   return std::make_unique<WindowlessPeer>(owner, control);
 }
 

@@ -14,7 +14,19 @@ namespace tolvane::win32 {
 
 namespace {
 
-constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+// A main window is sizeable; a dialog has a fixed frame without minimise or maximise.
+WindowKind KindOf(const Form& form) {
+  if (form.GetBorderStyle() == BorderStyle::Dialog)
+    return {ids::kDialogWindowClass, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+            WS_EX_DLGMODALFRAME};
+  return {ids::kMainWindowClass, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0};
+}
 
 }  // namespace
 
@@ -34,13 +46,14 @@ FormPeer::~FormPeer() {
 }
 
 void FormPeer::Create(HWND owner) {
-  if (!RegisterHookedClass(ids::kMainWindowClass, IDC_ARROW, true))
+  const WindowKind kind = KindOf(form_);
+  if (!RegisterHookedClass(kind.className, IDC_ARROW, true))
     return;
   RECT frame{0, 0, form_.ClientWidth(), form_.ClientHeight()};
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  AdjustWindowRectEx(&frame, kind.style, FALSE, kind.exStyle);
   quitOnDestroy_ = owner == nullptr;
   hwnd_ =
-      CreateWindowExW(0, ids::kMainWindowClass, Widen(form_.Caption()).c_str(), kWindowStyle,
+      CreateWindowExW(kind.exStyle, kind.className, Widen(form_.Caption()).c_str(), kind.style,
                       form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
                       owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr)
@@ -258,8 +271,12 @@ void FormPeer::BringToFront() {
 }
 
 void FormPeer::CloseWindow() {
-  if (hwnd_ != nullptr && IsWindow(hwnd_))
-    DestroyWindow(hwnd_);
+  if (hwnd_ == nullptr || !IsWindow(hwnd_))
+    return;
+  // The owner of a modal window takes the activation back, not another program.
+  if (HWND owner = GetWindow(hwnd_, GW_OWNER))
+    EnableWindow(owner, TRUE);
+  DestroyWindow(hwnd_);
 }
 
 void FormPeer::WindowDestroyed() {

@@ -47,4 +47,31 @@ void Tooltips::Set(HWND control, std::string_view hint) {
   }
 }
 
+void Tooltips::SetArea(HWND control, std::string_view hint) {
+  if (tooltip_ == nullptr || control == nullptr)
+    return;
+  const auto known = areas_.find(control);
+  if (hint.empty() && known == areas_.end())
+    return;
+  std::wstring text = Widen(hint);
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = owner_;
+  // Small numbers: they cannot be taken for the window handles that
+  // identify the controls' own tools.
+  tool.uId = known != areas_.end() ? known->second : areas_.size() + 1;
+  if (!text.empty() && GetWindowRect(control, &tool.rect))
+    MapWindowPoints(nullptr, owner_, reinterpret_cast<POINT*>(&tool.rect), 2);
+  static wchar_t none[] = L"";
+  tool.lpszText = text.empty() ? none : text.data();
+  if (known == areas_.end()) {
+    if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
+      areas_.emplace(control, tool.uId);
+    return;
+  }
+  SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 }  // namespace tolvane::win32

@@ -1,6 +1,7 @@
 // The hints of a form's controls, shown as tooltips.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string_view>
 
@@ -17,11 +18,19 @@ class Tooltips {
 
   // Shows `hint` when the mouse rests on `control`; an empty hint shows none.
   void Set(HWND control, std::string_view hint);
+  // Shows `hint` when the mouse rests on the owner where `control` lies: a
+  // disabled control gets no mouse input, so its own tool never shows. An
+  // empty hint shows none there.
+  void SetArea(HWND control, std::string_view hint);
 
  private:
   HWND owner_;
   HWND tooltip_ = nullptr;
   std::set<HWND> tools_;
+  // The owner's tools for controls' places, by control. They are never
+  // deleted, only emptied: deleting one would end the watch of the owner's
+  // mouse that the others rely on.
+  std::map<HWND, UINT_PTR> areas_;
 };
 
 }  // namespace tolvane::win32

@@ -44,6 +44,11 @@ class Win32Platform final : public Platform {
   int TextWidth(const Font& font, std::string_view text) override;
   void CreateNativeWindow(Form& form) override;
   void RunMessageLoop() override;
+  void RunModal(Form& form) override;
+
+  std::string ReadVersionInfo(std::string_view path) override;
+  std::string VersionBinaryValue(const std::string& info, std::string_view query) override;
+  VersionText VersionStringValue(const std::string& info, std::string_view query) override;
 
   int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
                    std::string_view directory, int showCommand) override;
@@ -67,6 +72,8 @@ class Win32Platform final : public Platform {
   void LoadRichEditControl();
   // The program file's full path as Windows gives it; empty when it fails.
   static std::wstring ProgramPathW();
+  // version.dll, loaded from System32 at the first use.
+  HMODULE VersionLibrary();
 
   bool comInitialized_ = false;
   bool oleInitialized_ = false;
@@ -76,6 +83,8 @@ class Win32Platform final : public Platform {
   LUID shutdownPrivilege_{};
   HMODULE winmm_ = nullptr;
   bool winmmLoaded_ = false;
+  HMODULE version_ = nullptr;
+  bool versionLoaded_ = false;
   GdiObjects gdi_;
   std::vector<std::unique_ptr<FormPeer>> forms_;
 };
