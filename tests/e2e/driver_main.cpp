@@ -20,7 +20,7 @@ namespace {
 std::vector<Case> AllCases() {
   std::vector<Case> all;
   for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases, HintAndExtentCases,
-                     SelectionCases, DescriptionCases, RunningCases})
+                     SelectionCases, DescriptionCases, RunningCases, AboutCases})
     for (Case& c : group())
       all.push_back(std::move(c));
   return all;
