@@ -7,6 +7,7 @@
 #include "fixture_disc.h"
 #include "launcher.h"
 #include "main_window.h"
+#include "message_box.h"
 #include "platform/win32/control_ids.h"
 #include "sample_disc.h"
 #include "selection_window.h"
@@ -20,6 +21,7 @@ namespace {
 namespace ids = tolvane::ids;
 
 struct Running {
+  const FixtureDisc& disc;
   Launcher& launcher;
   HWND main;
 };
@@ -33,7 +35,7 @@ struct AboutCase {
 void RunAbout(const AboutCase& c) {
   FixtureDisc disc(c.files);
   Launcher launcher(disc.Program());
-  c.check({launcher, launcher.WaitForMainWindow()});
+  c.check({disc, launcher, launcher.WaitForMainWindow()});
 }
 
 // --- Opening and closing ----------------------------------------------------------
@@ -45,9 +47,7 @@ void PostClick(HWND main, HWND button) {
                reinterpret_cast<LPARAM>(button));
 }
 
-HWND OpenAboutBox(const Running& r) {
-  const HWND about3 = RequireControl(r.main, ids::kButton3, "Button3");
-  PostClick(r.main, about3);
+HWND WaitForAboutBox(const Running& r) {
   HWND box = nullptr;
   WaitUntil(kWindowTimeoutMs, [&] {
     box = FindTopLevel(r.launcher.ProcessId(), ids::kDialogWindowClass, true);
@@ -57,6 +57,11 @@ HWND OpenAboutBox(const Running& r) {
     Abort("expected the About box, got " + DescribeWindows(r.launcher.ProcessId()));
   Settle(box);
   return box;
+}
+
+HWND OpenAboutBox(const Running& r) {
+  PostClick(r.main, RequireControl(r.main, ids::kButton3, "Button3"));
+  return WaitForAboutBox(r);
 }
 
 void ExpectClosed(const Running& r, HWND box, std::string_view how) {
@@ -183,6 +188,23 @@ void ExpectTextsByClicks(const Running& r, const std::vector<Shown>& steps) {
 
 constexpr Shown kLicenceShown{"About", "使用許諾\n一行目\n二行目\n最後"};
 constexpr Shown kReadmeShown{"バージョン情報", "お読みください\n本文"};
+
+// A licence the launcher cannot read: another program holds it open.
+void CheckUnreadableLicence(const Running& r) {
+  const HANDLE held = CreateFileW(r.disc.Path("AutoLice.txt").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  if (held == INVALID_HANDLE_VALUE)
+    Abort("cannot hold AutoLice.txt open, error " + std::to_string(GetLastError()));
+  PostClick(r.main, RequireControl(r.main, ids::kButton3, "Button3"));
+  const HWND message = r.launcher.WaitForMessageBox();
+  ExpectMessageBox(message, {"Sharing violation.", "Tolvane", BoxIcon::Hand});
+  AnswerMessageBox(message, IDOK);
+  CloseHandle(held);
+  const HWND box = WaitForAboutBox(r);
+  ExpectText("About box caption after the failed read", "About", WindowText(box));
+  ExpectText("About text after the failed read", "", MemoText(box));
+  CloseWithOk(r, box);
+}
 
 // --- Keys and closing --------------------------------------------------------------------
 
@@ -337,6 +359,9 @@ const AboutCase kAboutCases[] = {
          [](const Running& r) {
            ExpectTextsByClicks(r, {kLicenceShown, {"About", "\"Autorun.txt\"がありません"}});
          }},
+    {.name = "about_unreadable_licence",
+     .files = TextDisc(true, true),
+     .check = CheckUnreadableLicence},
     {.name = "about_enter_closes", .files = TextDisc(true, true), .check = CheckEnterCloses},
     {.name = "about_opened_twice", .files = TextDisc(true, true), .check = CheckOpenedTwice},
     {.name = "pane_page_down", .files = LongDescriptionDisc(), .check = CheckPageDown},

@@ -87,7 +87,11 @@ std::string Win32Platform::ProgramPath() {
 }
 
 int Win32Platform::MessageBox(std::string_view text, std::string_view caption, unsigned style) {
-  return MessageBoxW(MainWindow(), Widen(text).c_str(), Widen(caption).c_str(), style);
+  // Over the window the user works in: the About box while it is open.
+  HWND owner = GetActiveWindow();
+  if (owner == nullptr)
+    owner = MainWindow();
+  return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), style);
 }
 
 int Win32Platform::TextWidth(const Font& font, std::string_view text) {
