@@ -87,12 +87,7 @@ void TAboutBox::FormCreate() {
   Label2.SetCaption(copyright);
   AboutTextState = 1;
   EnterProgramFolder();
-  if (TextFileExists("AutoLice.txt"))
-    ShowLicence();
-  else if (TextFileExists("AutoRun.txt"))
-    ShowReadme();
-  else
-    ShowNotice();
+  ShowFirstText();
   PlayAboutSound(platform(), folders_, sounds_);
 }
 
@@ -111,12 +106,7 @@ void TAboutBox::ProgramIconClick(Control&) {
         ShowNotice();
       break;
     case 2:
-      if (TextFileExists("AutoLice.txt"))
-        ShowLicence();
-      else if (TextFileExists("AutoRun.txt"))
-        ShowReadme();
-      else
-        ShowNotice();
+      ShowFirstText();
       break;
     default:
       break;  // the notice stays
@@ -149,6 +139,15 @@ void TAboutBox::LoadText(const char* name) {
   if (file.error != 0)
     throw InOutError(file.error);
   Memo1.SetLines(TextFileLines(file.bytes));
+}
+
+void TAboutBox::ShowFirstText() {
+  if (TextFileExists("AutoLice.txt"))
+    ShowLicence();
+  else if (TextFileExists("AutoRun.txt"))
+    ShowReadme();
+  else
+    ShowNotice();
 }
 
 void TAboutBox::ShowLicence() {

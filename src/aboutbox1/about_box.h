@@ -44,6 +44,8 @@ class TAboutBox : public Form {
   void EnterProgramFolder();
   bool TextFileExists(const char* name);
   void LoadText(const char* name);
+  // The licence, else the read-me, else the notice.
+  void ShowFirstText();
   void ShowLicence();
   void ShowReadme();
   void ShowNotice();

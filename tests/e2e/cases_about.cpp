@@ -12,6 +12,7 @@
 #include "sample_disc.h"
 #include "selection_window.h"
 #include "text.h"
+#include "window_case.h"
 #include "windows_of.h"
 
 namespace e2e {
@@ -19,24 +20,6 @@ namespace e2e {
 namespace {
 
 namespace ids = tolvane::ids;
-
-struct Running {
-  const FixtureDisc& disc;
-  Launcher& launcher;
-  HWND main;
-};
-
-struct AboutCase {
-  std::string_view name;
-  std::vector<DiscFile> files = SampleDisc();
-  std::function<void(const Running&)> check;
-};
-
-void RunAbout(const AboutCase& c) {
-  FixtureDisc disc(c.files);
-  Launcher launcher(disc.Program());
-  c.check({disc, launcher, launcher.WaitForMainWindow()});
-}
 
 // --- Opening and closing ----------------------------------------------------------
 
@@ -339,7 +322,7 @@ void CheckDisabledRunHint(const Running& r) {
              WindowText(tip));
 }
 
-const AboutCase kAboutCases[] = {
+const MainWindowCase kAboutCases[] = {
     {.name = "about_box", .check = CheckAboutBox},
     {.name = "about_texts_toggle",
      .files = TextDisc(true, true),
@@ -376,7 +359,7 @@ const AboutCase kAboutCases[] = {
 }  // namespace
 
 std::vector<Case> AboutCases() {
-  return CasesOf(kAboutCases, RunAbout);
+  return CasesOf(kAboutCases, RunMainWindow);
 }
 
 }  // namespace e2e

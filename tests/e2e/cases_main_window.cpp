@@ -14,6 +14,7 @@
 #include "remote.h"
 #include "sample_disc.h"
 #include "text.h"
+#include "window_case.h"
 #include "windows_of.h"
 
 namespace e2e {
@@ -21,27 +22,6 @@ namespace e2e {
 namespace {
 
 namespace ids = tolvane::ids;
-
-// What a case's check is given: the running launcher and its main window.
-struct Running {
-  const FixtureDisc& disc;
-  Launcher& launcher;
-  HWND main;
-};
-
-struct MainWindowCase {
-  std::string_view name;
-  std::vector<DiscFile> files = SampleDisc();
-  std::function<void(const Running&)> check;
-  std::string_view folder = {};  // the disc's folder name, if it matters
-};
-
-void RunMainWindow(const MainWindowCase& c) {
-  FixtureDisc disc(c.files, c.folder);
-  Launcher launcher(disc.Program());
-  const HWND main = launcher.WaitForMainWindow();
-  c.check({disc, launcher, main});
-}
 
 // --- The list -------------------------------------------------------------
 

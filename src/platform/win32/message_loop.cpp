@@ -23,11 +23,15 @@ void Win32Platform::ProcessMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    if (TranslateFormKeys(msg))
-      continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchOne(msg);
   }
+}
+
+void Win32Platform::DispatchOne(MSG& msg) {
+  if (TranslateFormKeys(msg))
+    return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
 }
 
 void Win32Platform::RunMessageLoop() {
@@ -40,12 +44,8 @@ void Win32Platform::RunMessageLoop() {
   if (app.Terminated() || main.Handle() == nullptr || !main.Model().Shown())
     return;
   MSG msg;
-  while (!app.Terminated() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateFormKeys(msg))
-      continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  while (!app.Terminated() && GetMessageW(&msg, nullptr, 0, 0) > 0)
+    DispatchOne(msg);
 }
 
 }  // namespace tolvane::win32

@@ -28,10 +28,7 @@ void Win32Platform::RunModal(Form& form) {
         PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (TranslateFormKeys(msg))
-      continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchOne(msg);
   }
   if (owner != nullptr && IsWindow(owner)) {
     EnableWindow(owner, TRUE);

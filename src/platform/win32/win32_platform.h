@@ -69,6 +69,8 @@ class Win32Platform final : public Platform {
   // The program's own keys for the window a message is meant for; true when
   // the message was handled and must not be dispatched.
   bool TranslateFormKeys(MSG& msg);
+  // One message of a loop: the program's own keys first, else to its window.
+  void DispatchOne(MSG& msg);
   void LoadRichEditControl();
   // The program file's full path as Windows gives it; empty when it fails.
   static std::wstring ProgramPathW();
