@@ -23,13 +23,6 @@ namespace ids = tolvane::ids;
 
 // --- Opening and closing ----------------------------------------------------------
 
-// A click on a button whose handler runs a modal window: posted, since the
-// handler returns only when that window has closed.
-void PostClick(HWND main, HWND button) {
-  PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-               reinterpret_cast<LPARAM>(button));
-}
-
 HWND WaitForAboutBox(const Running& r) {
   HWND box = nullptr;
   WaitUntil(kWindowTimeoutMs, [&] {
@@ -43,7 +36,7 @@ HWND WaitForAboutBox(const Running& r) {
 }
 
 HWND OpenAboutBox(const Running& r) {
-  PostClick(r.main, RequireControl(r.main, ids::kButton3, "Button3"));
+  PostClick(RequireControl(r.main, ids::kButton3, "Button3"));
   return WaitForAboutBox(r);
 }
 
@@ -178,7 +171,7 @@ void CheckUnreadableLicence(const Running& r) {
                                   OPEN_EXISTING, 0, nullptr);
   if (held == INVALID_HANDLE_VALUE)
     Abort("cannot hold AutoLice.txt open, error " + std::to_string(GetLastError()));
-  PostClick(r.main, RequireControl(r.main, ids::kButton3, "Button3"));
+  PostClick(RequireControl(r.main, ids::kButton3, "Button3"));
   const HWND message = r.launcher.WaitForMessageBox();
   ExpectMessageBox(message, {"Sharing violation.", "Tolvane", BoxIcon::Hand});
   AnswerMessageBox(message, IDOK);
@@ -194,8 +187,8 @@ void CheckUnreadableLicence(const Running& r) {
 void CheckEnterCloses(const Running& r) {
   const HWND box = OpenAboutBox(r);
   const HWND memo = RequireControl(box, ids::kMemo1, "Memo1");
-  // Posted as a typed key: the launcher's own loop turns it into the character.
-  PostMessageW(memo, WM_KEYDOWN, VK_RETURN, 1 | (MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC) << 16));
+  // Posted: the launcher's own loop turns the key into the character.
+  PostKey(memo, VK_RETURN);
   ExpectClosed(r, box, "Enter in the memo");
 }
 
@@ -287,7 +280,7 @@ void CheckCopy(const Running& r) {
 // --- Closing the launcher and hints of disabled buttons ---------------------------------------
 
 void CheckCloseButton(const Running& r) {
-  PostClick(r.main, RequireControl(r.main, ids::kButton2, "Button2"));
+  PostClick(RequireControl(r.main, ids::kButton2, "Button2"));
   r.launcher.ExpectExit(0);
 }
 
