@@ -284,35 +284,50 @@ void CheckCloseButton(const Running& r) {
   r.launcher.ExpectExit(0);
 }
 
+// Real mouse input, as a user's hand gives it, to a point of the screen.
+void MoveMouseTo(int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+HWND VisibleTooltip(DWORD processId) {
+  for (HWND window : TopLevelWindows(processId))
+    if (ClassName(window) == L"tooltips_class32" && IsWindowVisible(window))
+      return window;
+  return nullptr;
+}
+
+// Rests the mouse on the middle of a control; the hint that shows, if any.
+std::wstring HintWhenResting(const Running& r, HWND control, std::string_view where) {
+  MoveMouseTo(0, 0);
+  WaitUntil(2000, [&] { return VisibleTooltip(r.launcher.ProcessId()) == nullptr; });
+  RECT box{};
+  GetWindowRect(control, &box);
+  // The pointer enters, then rests.
+  MoveMouseTo((box.left + box.right) / 2 - 2, (box.top + box.bottom) / 2);
+  Sleep(100);
+  MoveMouseTo((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  HWND tip = nullptr;
+  WaitUntil(5000, [&] { return (tip = VisibleTooltip(r.launcher.ProcessId())) != nullptr; });
+  if (!tip)
+    Fail("expected a hint over the disabled Run button " + std::string(where) + ", got none");
+  return tip ? WindowText(tip) : std::wstring();
+}
+
 void CheckDisabledRunHint(const Running& r) {
   const Window w = WindowOf(r.main);
   ExpectEnabled("Button1 of a missing program", false, w.run);
-  RECT button{};
-  GetWindowRect(w.run, &button);
-  const int x = (button.left + button.right) / 2;
-  const int y = (button.top + button.bottom) / 2;
-  // Real mouse input, as a user's hand gives it; two moves, so that the
-  // pointer enters and then rests.
-  for (int dx : {-2, 0}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x + dx) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-    Sleep(100);
-  }
-  HWND tip = nullptr;
-  WaitUntil(5000, [&] {
-    for (HWND window : TopLevelWindows(r.launcher.ProcessId()))
-      if (ClassName(window) == L"tooltips_class32" && IsWindowVisible(window))
-        tip = window;
-    return tip != nullptr;
-  });
-  if (!tip)
-    Abort("expected a hint over the disabled Run button, got none");
-  ExpectText("hint over the disabled Run button", "選択したアプリケーションを実行します。",
-             WindowText(tip));
+  const std::string_view hint = "選択したアプリケーションを実行します。";
+  ExpectText("hint over the disabled Run button", hint, HintWhenResting(r, w.run, "at start"));
+  // The button moves with the window's size; its hint goes with it.
+  SetWindowPos(r.main, nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Settle(r.main);
+  ExpectText("hint over the disabled Run button after a resize", hint,
+             HintWhenResting(r, w.run, "after a resize"));
 }
 
 const MainWindowCase kAboutCases[] = {
