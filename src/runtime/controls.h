@@ -86,10 +86,8 @@ inline constexpr int kScrollLineDown = 1;
 inline constexpr int kScrollPageUp = 2;
 inline constexpr int kScrollPageDown = 3;
 
-// Paragraph alignments.
+// Paragraph alignment: left-justified (1 is right, 2 centred).
 inline constexpr int kAlignLeft = 0;
-inline constexpr int kAlignRight = 1;
-inline constexpr int kAlignCenter = 2;
 
 // Rich-text pane. Its content is plain text or an RTF document; the peer
 // renders it, and reads the text back as the control holds it.

@@ -99,7 +99,7 @@ class FakePlatform : public Platform {
   std::map<std::string, FakeVersionInfo> versionInfos;
   std::vector<std::string> versionQueries;  // every query path, in order
   // Runs while a form is shown modally, as the user's actions would; the
-  // form counts as closed afterwards.
+  // modal run ends when it returns.
   std::function<void(Form&)> onModal;
   std::vector<std::string> modalForms;  // the names of the forms shown modally
 

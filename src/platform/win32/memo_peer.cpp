@@ -25,8 +25,6 @@ class MemoPeer final : public ChildPeer {
   // A read-only edit asks for the colours of a static control.
   HBRUSH Colors(HDC dc) override { return ModelColors(dc); }
 
-  std::optional<std::string> ReadText() override { return memo_.Text(); }
-
  protected:
   void Apply(Property property) override {
     if (property == Property::Content)
