@@ -1,6 +1,5 @@
 // The About box (version, copyright, the disc's licence and read-me, modal
 // and closing) and the main window's pane keys, clipboard and Close button.
-#include <cstdlib>
 
 #include "cases.h"
 #include "check.h"
@@ -107,15 +106,7 @@ void CheckAboutBox(const Running& r) {
   const LONG style = GetWindowLongW(box, GWL_STYLE);
   ExpectTrue("a fixed frame: not sizeable, no minimise or maximise",
              (style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0);
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const Box outer = OuterBox(box);
-  const int left = work.left + (work.right - work.left - outer.width) / 2;
-  const int top = work.top + (work.bottom - work.top - outer.height) / 2;
-  ExpectTrue("About box centred: top left (" + std::to_string(outer.left) + ", " +
-                 std::to_string(outer.top) + ") within 1 of (" + std::to_string(left) + ", " +
-                 std::to_string(top) + ")",
-             std::abs(outer.left - left) <= 1 && std::abs(outer.top - top) <= 1);
+  ExpectCentred("About box", box);
   ExpectTrue("the main window disabled while the About box is open", !IsWindowEnabled(r.main));
   ExpectTrue("Memo1 focused", FocusOf(box) == RequireControl(box, ids::kMemo1, "Memo1"));
   CloseWithOk(r, box);

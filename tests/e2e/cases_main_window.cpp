@@ -1,7 +1,6 @@
 // The main window: its list as the menu gives it, the places of its controls
 // as the window is first shown, resized and split, its captions and states.
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -105,16 +104,8 @@ void ExpectLayout(HWND main, int s, std::string_view when) {
   }
 }
 
-// Centred on the whole screen, the taskbar's part included.
 void CheckCentred(const Running& r) {
-  const Box screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  const Box outer = OuterBox(r.main);
-  const int left = (screen.width - outer.width) / 2;
-  const int top = (screen.height - outer.height) / 2;
-  if (std::abs(outer.left - left) > 1 || std::abs(outer.top - top) > 1)
-    Fail("main window's top left on a screen of " + Describe(screen) + ": expected (" +
-         std::to_string(left) + ", " + std::to_string(top) + ") ±1, got (" +
-         std::to_string(outer.left) + ", " + std::to_string(outer.top) + ")");
+  ExpectCentred("main window", r.main);
 }
 
 void CheckLayoutAfterStart(const Running& r) {

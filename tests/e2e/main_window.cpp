@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <cstdlib>
+
 #include "check.h"
 #include "remote.h"
 #include "text.h"
@@ -57,6 +59,17 @@ Box ClientBox(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
   return {0, 0, r.right, r.bottom};
+}
+
+void ExpectCentred(std::string_view what, HWND window) {
+  const Box screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const Box outer = OuterBox(window);
+  const int left = (screen.width - outer.width) / 2;
+  const int top = (screen.height - outer.height) / 2;
+  if (std::abs(outer.left - left) > 1 || std::abs(outer.top - top) > 1)
+    Fail(std::string(what) + "'s top left on a screen of " + Describe(screen) + ": expected (" +
+         std::to_string(left) + ", " + std::to_string(top) + ") ±1, got (" +
+         std::to_string(outer.left) + ", " + std::to_string(outer.top) + ")");
 }
 
 void Settle(HWND window) {

@@ -29,6 +29,10 @@ Box PlaceOf(HWND mainWindow, HWND control);
 Box OuterBox(HWND window);   // screen coordinates
 Box ClientBox(HWND window);  // (0, 0, client width, client height)
 
+// A top-level window centred on the whole screen, the taskbar's part
+// included (±1 for rounding).
+void ExpectCentred(std::string_view what, HWND window);
+
 // The launcher has handled everything sent to it so far.
 void Settle(HWND window);
 
