@@ -4,15 +4,6 @@
 
 namespace tolvane {
 
-namespace {
-
-constexpr unsigned short kKeyEnter = 13;
-constexpr unsigned short kKeySpace = 32;
-constexpr unsigned short kKeyUp = 0x26;
-constexpr unsigned short kKeyDown = 0x28;
-
-}  // namespace
-
 void TForm1::ListBox1KeyDown(Control& sender, unsigned short& key, bool shift) {
   if (key == kKeyEnter) {
     // As the Run button would, enabled or not; the handler has its own guards.

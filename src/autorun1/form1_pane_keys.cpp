@@ -5,11 +5,7 @@
 namespace tolvane {
 
 namespace {
-constexpr unsigned short kKeyEnter = 13;
-constexpr unsigned short kKeySpace = 32;
-constexpr unsigned short kKeyPageUp = 33;
-constexpr unsigned short kKeyPageDown = 34;
-constexpr char kCtrlR = 18;
+constexpr char kCtrlR = 18;  // the character Ctrl+R types
 }  // namespace
 
 // Shared by both panes; it always scrolls the one that is shown.

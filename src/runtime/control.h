@@ -61,6 +61,14 @@ class ControlPeer {
   virtual void CloseWindow() {}
 };
 
+// Virtual key codes the handlers look at.
+inline constexpr unsigned short kKeyEnter = 13;
+inline constexpr unsigned short kKeySpace = 32;
+inline constexpr unsigned short kKeyPageUp = 33;
+inline constexpr unsigned short kKeyPageDown = 34;
+inline constexpr unsigned short kKeyUp = 0x26;
+inline constexpr unsigned short kKeyDown = 0x28;
+
 using NotifyEvent = std::function<void(Control& sender)>;
 // Key down and key up: the key may be changed (0 consumes it).
 using KeyEvent = std::function<void(Control& sender, unsigned short& key, bool shift)>;
