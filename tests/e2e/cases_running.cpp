@@ -91,8 +91,11 @@ void RunRunCase(const RunCase& c) {
     const std::wstring folder = probe.substr(0, probe.find_last_of(L'\\'));
     ExpectEqual("the probe's current folder", Comparable(folder), Comparable(run->folder));
   }
-  // Over: the controls are back, and nothing else was opened.
+  // Over: the controls are back, and nothing else was opened. The handler
+  // processes pending messages before it enables them again, so a settled
+  // window alone does not prove the handler has returned.
   Settle(w.main);
+  WaitUntil(kWindowTimeoutMs, [&] { return Enabled(w.run) && Enabled(w.list); });
   ExpectEnabled("Button1 after the run", true, w.run);
   ExpectEnabled("the list after the run", true, w.list);
   ExpectTrue("the launcher still running", launcher.Running());
