@@ -28,8 +28,12 @@ bool TForm1::LoadDescription(int n, bool& documentReported) {
   if (DocOptionActive) {
     RichEdit1.Clear();
     try {
+      // The section is set in one go: adding it line by line would re-read
+      // and re-show the whole pane for every line.
+      std::string section;
       for (const std::string& line : CombinedDocumentSection(RichEdit2.Lines(), n))
-        RichEdit1.AddLine(line);
+        section.append(line).append("\r\n");
+      RichEdit1.SetText(section);
     } catch (const std::exception&) {
       platform().MessageBox("ユーザドキュメントの読み込み中にエラーが発生しました", "エラー",
                             mb::kOk | mb::kIconHand);
