@@ -16,6 +16,7 @@
 namespace tolvane {
 
 class Platform;
+struct DirectOpenHooks;
 
 class TForm1 : public Form {
  public:
@@ -110,6 +111,8 @@ class TForm1 : public Form {
  private:
   Platform& platform() const;
   void BindEvents();
+  // What the direct-open mode shares with running an entry.
+  DirectOpenHooks DirectOpenServices();
   // The folder of an entry: "?" for none, else absolute or from the menu folder.
   std::string ResolveEntryDir(const TLauncherEntry& entry) const;
   // What of the right half follows the splitter: the pane's left edge and

@@ -5,6 +5,7 @@
 #include "menu/sounds.h"
 #include "platform/platform.h"
 #include "runtime/runtime_error.h"
+#include "startup/option_scan.h"
 
 namespace tolvane {
 
@@ -18,8 +19,21 @@ void TForm1::FormCreate() {
   Menu.ListCaptionMaxWidth = 0;
   Folders = ComputeStartupFolders(platform());
   ListBox1.ClearItems();
-  if (!platform().SetCurrentDirectory(Folders.ApplicationDir))
+  // "Q:" alone would name whatever folder is current on that drive: relative
+  // "/o:" targets must resolve against the program's own folder.
+  if (!platform().SetCurrentDirectory(Folders.ApplicationDirSlash))
     throw InOutError(3);
+
+  const CommandLineOptions options = ScanCommandLineOptions(
+      platform(), App().Title(), args_, Folders, DirectOpenServices(), Selection);
+  if (options.DirectOpenDone) {
+    App().Terminate();
+    return;
+  }
+  DocOptionActive =
+      options.DocOptionActive && LoadCombinedDocument(platform(), options.DocOptionPath, RichEdit2);
+  choice.MenuOptionGiven = options.MenuOptionGiven;
+  choice.MenuOptionPath = options.MenuOptionPath;
 
   const MenuHooks hooks{[this] { KWPandKWT_Enabled_Check(); }, [this] { READ_INIFile(); }};
   const CaptionMeasurer measure = [this](std::string_view caption) {

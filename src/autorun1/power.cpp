@@ -15,19 +15,6 @@ unsigned ExitWindowsFlags(const TargetKindState& request) {
   return flags;
 }
 
-std::string SystemActionNameOf(int kind) {
-  switch (kind) {
-    case 1:
-      return "ログオフ";
-    case 2:
-      return "再起動";
-    case 3:
-      return "ｼｬｯﾄﾀﾞｳﾝ";
-    default:
-      return {};
-  }
-}
-
 std::string LastErrorText(Platform& platform) {
   return platform.SystemErrorText(platform.LastError());
 }

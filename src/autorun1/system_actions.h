@@ -5,6 +5,7 @@
 #include <string>
 
 #include "menu/selection_state.h"
+#include "menu/target_kind.h"
 
 namespace tolvane {
 
@@ -13,9 +14,6 @@ class Platform;
 // ExitWindowsEx flags for the requested action: log off 0, restart 2, power
 // off 9. Never the forcing flag.
 unsigned ExitWindowsFlags(const TargetKindState& request);
-
-// "ログオフ", "再起動" or "ｼｬｯﾄﾀﾞｳﾝ" for the kinds 1 to 3; empty for any other.
-std::string SystemActionNameOf(int kind);
 
 // The system's text for the calling thread's last error (possibly empty).
 std::string LastErrorText(Platform& platform);

@@ -58,6 +58,19 @@ int SystemActionKindOf(EntryKind kind) {
   }
 }
 
+std::string SystemActionNameOf(int kind) {
+  switch (kind) {
+    case 1:
+      return "ログオフ";
+    case 2:
+      return "再起動";
+    case 3:
+      return "ｼｬｯﾄﾀﾞｳﾝ";
+    default:
+      return {};
+  }
+}
+
 std::string TargetFileOf(std::string_view target) {
   return std::string(target.substr(0, target.find('/')));
 }

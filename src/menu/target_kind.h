@@ -28,6 +28,8 @@ bool IsSystemActionKind(EntryKind kind);
 bool IsAddressKind(EntryKind kind);
 // 1 log off, 2 restart, 3 power off, 0 otherwise.
 int SystemActionKindOf(EntryKind kind);
+// "ログオフ", "再起動" or "ｼｬｯﾄﾀﾞｳﾝ" for the kinds 1 to 3; empty for any other.
+std::string SystemActionNameOf(int kind);
 
 // The target's characters before its first "/"; trailing blanks stay.
 std::string TargetFileOf(std::string_view target);

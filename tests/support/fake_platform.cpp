@@ -49,8 +49,18 @@ std::string FakePlatform::Unless(std::string_view query, const std::string& text
 
 std::string FakePlatform::FullPath(std::string_view path) {
   std::string absolute(path);
-  if (!HasDrivePart(path))
+  const bool driveRelative =
+      path.size() >= 2 && path[1] == ':' && (path.size() == 2 || path[2] != '\\');
+  if (driveRelative) {
+    // "Q:" and "Q:name" start from the drive's current folder: the current
+    // folder when it lies on that drive, else the drive's root.
+    const bool onThatDrive = EqualsIgnoreCase(DrivePart(currentDirectory_), path.substr(0, 2));
+    absolute =
+        AddTrailingBackslash(onThatDrive ? currentDirectory_ : std::string(path.substr(0, 2))) +
+        std::string(path.substr(2));
+  } else if (!HasDrivePart(path)) {
     absolute = AddTrailingBackslash(currentDirectory_) + absolute;
+  }
   std::vector<std::string> parts = SplitPath(absolute);
   std::vector<std::string> kept;
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -73,11 +83,12 @@ std::string FakePlatform::FullPath(std::string_view path) {
   std::string result;
   for (std::size_t i = 0; i < kept.size(); ++i)
     result += (i ? "\\" : "") + kept[i];
-  if (kept.size() == 1)
-    result += "\\";  // the root of a drive
   // A network path keeps both backslashes before its server name.
   if (absolute.starts_with("\\\\"))
     result.insert(0, "\\");
+  // The root of a drive, and a path written with a trailing backslash, keep it.
+  if (kept.size() == 1 || EndsWithBackslash(path))
+    result = AddTrailingBackslash(result);
   return result;
 }
 
@@ -117,6 +128,8 @@ bool FakePlatform::SetCurrentDirectory(std::string_view path) {
   if (path.empty() || !FolderExists(Key(path)))
     return false;
   currentDirectory_ = FullPath(path);
+  if (currentDirectory_.size() > 3)
+    currentDirectory_ = RemoveTrailingBackslash(currentDirectory_);
   folderChanges.push_back(currentDirectory_);
   return true;
 }
@@ -134,8 +147,13 @@ FileContent FakePlatform::ReadFile(std::string_view path) {
   return {0, it->second.bytes};
 }
 
+void FakePlatform::SetDriveType(const std::string& drive, int type) {
+  driveTypes_[Key(AddTrailingBackslash(drive))] = type;
+}
+
 int FakePlatform::DriveType(std::string_view drive) {
-  const auto it = driveTypes_.find(Key(drive));
+  // "Q:" alone is the drive, as the system takes it here, not its current folder.
+  const auto it = driveTypes_.find(Key(AddTrailingBackslash(drive)));
   return it == driveTypes_.end() ? 3 : it->second;  // a fixed disk unless told otherwise
 }
 

@@ -54,7 +54,7 @@ class FakePlatform : public Platform {
   void AddFolder(const std::string& path);
   // The file exists but reading it fails with the given system error.
   void AddUnreadableFile(const std::string& path, int error = 5);
-  void SetDriveType(const std::string& drive, int type) { driveTypes_[Key(drive)] = type; }
+  void SetDriveType(const std::string& drive, int type);
 
   std::string commandLine = "tolvane.exe";
   std::string programPath = "C:\\disc\\tolvane.exe";

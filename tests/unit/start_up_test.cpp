@@ -22,7 +22,7 @@ TEST(Process, SecondInstanceWithoutOptionsEndsSilently) {
   } cases[] = {
       {"tolvane.exe", false},
       {"tolvane.exe /d:doc.rtf", false},
-      {"tolvane.exe /I:x", true},
+      {"tolvane.exe /I:AutoRun.KWP", true},
       {"tolvane.exe /o:?nothing", true},
   };
   for (const Case& c : cases) {
