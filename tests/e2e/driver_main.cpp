@@ -20,7 +20,7 @@ namespace {
 std::vector<Case> AllCases() {
   std::vector<Case> all;
   for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases, HintAndExtentCases,
-                     SelectionCases, DescriptionCases, RunningCases, AboutCases})
+                     SelectionCases, DescriptionCases, RunningCases, AboutCases, CommandLineCases})
     for (Case& c : group())
       all.push_back(std::move(c));
   return all;
