@@ -65,8 +65,11 @@ std::string MiB(SIZE_T bytes) {
 // A program started in its own folder and watched until its window shows.
 class Started {
  public:
-  Started(const std::wstring& program, const wchar_t* windowClass) {
+  Started(const std::wstring& program, const wchar_t* windowClass,
+          std::wstring_view parameters = {}, DWORD timeoutMs = kStartTimeoutMs) {
     std::wstring commandLine = L"\"" + program + L"\"";
+    if (!parameters.empty())
+      commandLine += L" " + std::wstring(parameters);
     const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -74,7 +77,7 @@ class Started {
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process_))
       Abort("cannot start " + Utf8(program) + ", error " + std::to_string(GetLastError()));
-    const double end = start + kStartTimeoutMs;
+    const double end = start + timeoutMs;
     while (!(window_ = FindTopLevel(process_.dwProcessId, windowClass, true))) {
       if (NowMs() > end || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0)
         Abort("no window from " + Utf8(program));
@@ -302,11 +305,73 @@ void Measure(int runs, DWORD limitMs) {
   }
 }
 
+// About `size` bytes of plain text in short numbered lines, none of them a
+// section heading.
+std::string LinesOfSize(std::size_t size) {
+  const std::string line = Cp932(" 表示ソフトの本体マニュアルです。手順と注意を書きます。\r\n");
+  std::string text;
+  for (int n = 1; text.size() < size; ++n)
+    text += std::to_string(n) + line;
+  return text;
+}
+
+// Line 1 of the launcher selected `runs` times, each time after line 0: the
+// median of the selections, or the limit when one took longer.
+std::string TimedSeries(const Started& launcher, int runs, DWORD limitMs) {
+  std::vector<double> shows;
+  for (int i = 0; i < runs; ++i) {
+    double ms = 0;
+    if (!TimedSelect(launcher, 1, limitMs, ms))
+      return Format("> %.0f s (stopped)", limitMs / 1000.0);
+    shows.push_back(ms);
+    if (!TimedSelect(launcher, 0, limitMs, ms))
+      break;
+  }
+  return Millis(SpreadOf(shows)) + " n=" + std::to_string(shows.size());
+}
+
+// The same plain text shown as an entry's own description and as that entry's
+// section of a combined "/d:" document, which the launcher loads into its
+// hidden buffer at start.
+void MeasureCombinedDocument(int runs, DWORD limitMs) {
+  Print("");
+  Print("(e) plain text in short lines as an entry's readme.txt, and as its section of a");
+  Print("    combined /d: document: one selection (alternating with a short entry), and the");
+  Print("    start to a visible window with the document");
+  Row("    text", "readme.txt: select it", "/d: start; select the section");
+  for (const std::size_t size : {std::size_t{64 * 1024}, std::size_t{256 * 1024}}) {
+    const std::string text = LinesOfSize(size);
+    FixtureDisc disc({{"AutoRun.KWP", "start\r\ns\r\ntool.exe\r\ntext\r\nbig\r\ntool.exe\r\n"},
+                      {"s\\tool.exe", "MZ"},
+                      {"s\\readme.txt", "short"},
+                      {"big\\tool.exe", "MZ"},
+                      {"big\\readme.txt", text},
+                      {"combined.txt", "//1\r\nshort\r\n//2\r\n" + text + "//\r\n"}});
+    std::string ownFile, start, section;
+    {
+      Started launcher(disc.Program(), ids::kMainWindowClass);
+      launcher.Settle();
+      ownFile = TimedSeries(launcher, runs, limitMs);
+    }
+    {
+      Started launcher(disc.Program(), ids::kMainWindowClass, L"/d:combined.txt", limitMs);
+      start = Millis(SpreadOf({launcher.ToWindowMs()}));
+      launcher.Settle();
+      section = TimedSeries(launcher, runs, limitMs);
+    }
+    Row("    " + std::to_string(text.size()) + " B, " +
+            std::to_string(std::count(text.begin(), text.end(), '\n')) + " lines",
+        ownFile, start + "; " + section);
+  }
+}
+
 }  // namespace
 
 int RunBench(int runs, int limitSeconds) {
   try {
-    Measure(std::max(runs, 1), static_cast<DWORD>(std::max(limitSeconds, 1)) * 1000);
+    const DWORD limitMs = static_cast<DWORD>(std::max(limitSeconds, 1)) * 1000;
+    Measure(std::max(runs, 1), limitMs);
+    MeasureCombinedDocument(std::max(runs, 1), limitMs);
   } catch (const CaseAborted&) {
     return 1;
   } catch (const std::exception& e) {
