@@ -23,6 +23,22 @@ target_include_directories(probe PRIVATE ${TOLVANE_E2E_DIR})
 target_compile_options(probe PRIVATE -fexec-charset=UTF-8 -municode)
 target_link_options(probe PRIVATE -municode -static)
 
+# Planted DLLs: one source linked under the name of every DLL the program
+# imports or loads, and of those Windows is known to search for beside a
+# program. The driver copies them from markers/ beside itself onto a disc.
+set(TOLVANE_MARKER_DLLS
+  kernel32 user32 gdi32 advapi32 shell32 ole32 comctl32 msvcrt version winmm msftedit riched20
+  riched32 uxtheme dwmapi cryptbase profapi userenv wininet msimg32)
+add_library(marker_dll_object OBJECT ${TOLVANE_E2E_DIR}/marker/marker_dll.cpp)
+target_compile_definitions(marker_dll_object PRIVATE UNICODE _UNICODE)
+foreach(dll IN LISTS TOLVANE_MARKER_DLLS)
+  add_library(marker_${dll} SHARED $<TARGET_OBJECTS:marker_dll_object>)
+  set_target_properties(marker_${dll} PROPERTIES OUTPUT_NAME ${dll} PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/markers)
+  target_link_options(marker_${dll} PRIVATE -static -s)
+  add_dependencies(tolvane_e2e marker_${dll})
+endforeach()
+
 # The driver copies tolvane.exe and probe.exe from its own folder.
 add_dependencies(tolvane_e2e probe)
 if(TARGET tolvane)

@@ -3,6 +3,7 @@
 // is removed when the disc goes out of scope.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class FixtureDisc {
   std::wstring temp_;  // removed as a whole
   std::wstring root_;
 };
+
+// A file's bytes; nullopt when it cannot be opened.
+std::optional<std::string> ReadWholeFile(const std::wstring& path);
 
 // The folder of the driver program, where the build puts tolvane.exe and probe.exe.
 std::wstring DriverFolder();

@@ -56,6 +56,11 @@ void Launcher::ExpectExit(DWORD expectedCode, DWORD timeoutMs) {
   ExpectEqual("exit code", expectedCode, *code);
 }
 
+void Launcher::CloseAndExpectExit(HWND window) {
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ExpectExit(0);
+}
+
 HWND Launcher::WaitForMessageBox(DWORD timeoutMs) {
   return WaitForVisible(kDialogClass, "a message box", timeoutMs);
 }

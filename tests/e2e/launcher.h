@@ -38,6 +38,8 @@ class Launcher {
   HWND WaitForAnyWindow(DWORD timeoutMs = kWindowTimeoutMs);
   // Waits for the end and checks the exit code; aborts if it does not end.
   void ExpectExit(DWORD expectedCode, DWORD timeoutMs = kExitTimeoutMs);
+  // Closes `window` as its close box does and expects the end with exit code 0.
+  void CloseAndExpectExit(HWND window);
 
   bool MainWindowSeen() const { return mainWindowSeen_; }
   bool AnyWindowSeen() const { return anyWindowSeen_; }

@@ -1,5 +1,6 @@
 #include "selection_window.h"
 
+#include "list_box.h"
 #include "main_window.h"
 #include "platform/win32/control_ids.h"
 #include "text.h"
@@ -13,6 +14,14 @@ Window WindowOf(HWND main) {
           RequireControl(main, ids::kRichEdit1, "RichEdit1"),
           RequireControl(main, ids::kButton1, "Button1"),
           RequireControl(main, ids::kButton4, "Button4")};
+}
+
+void SelectEveryLine(const Window& w) {
+  const int lines = static_cast<int>(ListItems(w.list).size());
+  for (int line = 0; line < lines; ++line) {
+    SelectByNotification(w.main, w.list, line);
+    Settle(w.main);
+  }
 }
 
 std::string MenuText(const std::vector<Entry>& entries) {

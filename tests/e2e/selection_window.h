@@ -21,6 +21,10 @@ struct Window {
 
 Window WindowOf(HWND main);
 
+// Selects every line in turn as the list box reports a click, each answered
+// within the driver's message time limit.
+void SelectEveryLine(const Window& w);
+
 // A record of the menu file.
 struct Entry {
   std::string_view caption;
