@@ -108,6 +108,20 @@ std::string ExtensionPart(std::string_view path) {
   return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
 
+bool NamesDevice(std::string_view path) {
+  std::string name = FileNamePart(path);
+  // Windows reads "CON.txt" and "nul  " as the device too.
+  name = name.substr(0, std::min(name.find('.'), name.size()));
+  while (!name.empty() && name.back() == ' ')
+    name.pop_back();
+  for (std::string_view device : {"CON", "PRN", "AUX", "NUL"})
+    if (EqualsIgnoreCase(name, device))
+      return true;
+  return name.size() == 4 &&
+         (StartsWithIgnoreCase(name, "COM") || StartsWithIgnoreCase(name, "LPT")) &&
+         name[3] >= '1' && name[3] <= '9';
+}
+
 char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }

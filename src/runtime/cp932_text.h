@@ -41,6 +41,11 @@ bool HasDrivePart(std::string_view path);
 // From the last "." after the last delimiter to the end, "." included.
 std::string ExtensionPart(std::string_view path);
 
+// The path's last name is a device of Windows (CON, PRN, AUX, NUL, COM1 to
+// COM9, LPT1 to LPT9), with any extension or trailing blanks and dots: in
+// any folder, Windows opens the device instead of a file of that name.
+bool NamesDevice(std::string_view path);
+
 // Letter case is folded for single-byte A to Z only.
 char FoldCase(char c);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

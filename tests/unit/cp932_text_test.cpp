@@ -72,6 +72,28 @@ TEST(Cp932Text, ExtensionFollowsTheLastDelimiter) {
     EXPECT_EQ(ExtensionPart(c.path), c.extension) << c.path;
 }
 
+TEST(Cp932Text, DeviceNamesInAnyFolder) {
+  struct Case {
+    const char* path;
+    bool device;
+  } cases[] = {
+      {"CON", true},
+      {"Q:\\disc\\nul", true},
+      {"Q:\\disc\\com1.txt", true},
+      {"Q:\\disc\\LPT9 ", true},
+      {"aux.", true},
+      {"Q:\\CON\\readme.txt", false},
+      {"COM0", false},
+      {"COM10", false},
+      {"CONSOLE", false},
+      {"\x83\x5C", false},
+      {"", false},
+      {"Q:\\disc\\PRN.a.b", true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(NamesDevice(c.path), c.device) << c.path;
+}
+
 TEST(Cp932Text, ComparisonsFoldSingleByteLettersOnly) {
   EXPECT_TRUE(EqualsIgnoreCase("/I:", "/i:"));
   EXPECT_TRUE(EqualsIgnoreCase("[kwt setting]", "[KWT Setting]"));

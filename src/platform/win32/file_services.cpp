@@ -3,6 +3,7 @@
 
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_platform.h"
+#include "runtime/cp932_text.h"
 
 namespace tolvane::win32 {
 
@@ -78,6 +79,9 @@ std::string Win32Platform::CurrentDirectory() {
 }
 
 bool Win32Platform::FileExists(std::string_view path) {
+  // Asking about a device can wait on it (a serial port under Wine does).
+  if (NamesDevice(path))
+    return false;
   const std::wstring wide = Widen(path);
   if (wide.empty())
     return false;
@@ -87,6 +91,10 @@ bool Win32Platform::FileExists(std::string_view path) {
 
 FileContent Win32Platform::ReadFile(std::string_view path) {
   FileContent content;
+  if (NamesDevice(path)) {
+    content.error = ERROR_FILE_NOT_FOUND;
+    return content;
+  }
   const std::wstring wide = Widen(path);
   FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
