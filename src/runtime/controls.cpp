@@ -72,6 +72,13 @@ void RichEdit::AddLine(std::string_view line) {
 
 void RichEdit::LoadDocument(std::string bytes) {
   richText_ = IsRtfDocument(bytes);
+  if (richText_ && RtfGroupDepth(PrepareRtfForControl(bytes)) > kMaxRtfGroupDepth) {
+    // The control would end the process: the document's text is shown as
+    // plain text, or its bytes where only the control could read the text.
+    richText_ = false;
+    if (std::optional<std::string> text = RtfPlainText(bytes))
+      bytes = std::move(*text);
+  }
   content_ = std::move(bytes);
   Notify(Property::Content);
 }

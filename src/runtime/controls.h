@@ -98,7 +98,8 @@ class RichEdit : public Control {
   void SetText(std::string_view text);
   void AddLine(std::string_view line);
   // RTF when the bytes begin with "{\rtf", as the system control requires;
-  // plain text otherwise.
+  // plain text otherwise. An RTF document nested deeper than the control
+  // survives is shown as plain text: its text as read without the control.
   void LoadDocument(std::string bytes);
 
   bool IsRichText() const { return richText_; }

@@ -139,9 +139,10 @@ std::string PrepareRtfForControl(std::string_view rtf) {
         out.append(rtf.substr(i, length));
         i += length;
       }
-    } else if (c == '\\' && i + 1 < rtf.size() &&
-               !(doubleByte && IsLeadByte(static_cast<unsigned char>(rtf[i + 1])))) {
-      out.append(rtf.substr(i, 2));  // a control symbol such as \' \\ \{ \}
+    } else if (c == '\\' && i + 1 < rtf.size()) {
+      // A control symbol such as \' \\ \{ \}; a lead byte after the
+      // backslash is a symbol too, as the control reads it, not text.
+      out.append(rtf.substr(i, 2));
       i += 2;
     } else if (doubleByte && IsLeadByte(byte) && i + 1 < rtf.size()) {
       AppendHexEscape(out, byte);
@@ -156,6 +157,30 @@ std::string PrepareRtfForControl(std::string_view rtf) {
     }
   }
   return out;
+}
+
+std::size_t RtfGroupDepth(std::string_view rtf) {
+  std::size_t depth = 0;
+  std::size_t deepest = 0;
+  std::size_t i = 0;
+  while (i < rtf.size()) {
+    const char c = rtf[i];
+    if (c == '\\' && i + 1 < rtf.size() && IsLetter(rtf[i + 1])) {
+      const ControlWord cw = ReadControlWord(rtf, i + 1);
+      i = cw.end;
+      if (cw.word == "bin" && cw.hasParam && cw.param > 0)
+        i += std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
+    } else if (c == '\\') {
+      i += 2;  // a control symbol: \{ and \} are text
+    } else {
+      if (c == '{')
+        deepest = std::max(deepest, ++depth);
+      else if (c == '}' && depth > 0)
+        --depth;
+      ++i;
+    }
+  }
+  return deepest;
 }
 
 std::optional<std::string> RtfPlainText(std::string_view rtf) {

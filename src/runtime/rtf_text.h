@@ -1,6 +1,7 @@
 // Rich text format helpers for the description pane.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,17 @@ bool IsRtfDocument(std::string_view bytes);
 // document of any other "\ansicpg" each raw byte from 0x80 up becomes its own
 // "\'hh". "\bin" data is left alone.
 std::string PrepareRtfForControl(std::string_view rtf);
+
+// The deepest group nesting of a document prepared for the control, as the
+// control counts it: braces of control symbols and of "\bin" data are no
+// groups; an unclosed document counts the depth it reaches.
+std::size_t RtfGroupDepth(std::string_view preparedRtf);
+
+// The deepest nesting the rich-edit control is known to survive. Wine's
+// control ends the process on a document nested 32 groups deep (the
+// document's own group included) and shows one of 31; a deeper document's
+// text is shown as plain text.
+inline constexpr std::size_t kMaxRtfGroupDepth = 31;
 
 // The document's text as the system control shows it, paragraphs ending in
 // CR LF, in code page 932: groups, skipped destinations, "\par", "\tab" and

@@ -39,6 +39,9 @@ TEST(RtfForControl, RawDoubleByteCharactersBecomeHexEscapes) {
       {"{\\rtf1 \\\\ansicpg1252 \x93\xFA}", "{\\rtf1\\ansicpg932 \\\\ansicpg1252 \\'93\\'fa}"},
       {"{\\rtf1 {\\bin9 \\ansicpg1}\x93\xFA}",
        "{\\rtf1\\ansicpg932 {\\bin9 \\ansicpg1}\\'93\\'fa}"},
+      // A backslash before a lead byte is a control symbol, as the control
+      // reads it: the pair stays, and the trail byte is read on its own.
+      {"{\\rtf1\\ansicpg932 \\\xE4t1}", "{\\rtf1\\ansicpg932 \\\xE4t1}"},
       // Empty and text-less documents.
       {"", ""},
       {"{\\rtf1 }", "{\\rtf1\\ansicpg932 }"},
@@ -102,6 +105,56 @@ TEST(RichEditModel, LinesOfTheText) {
   pane.LoadDocument("{\\rtf1 }");  // rich text without text, not markup
   EXPECT_TRUE(pane.IsRichText());
   EXPECT_EQ(pane.Text(), "");
+}
+
+std::string Nested(std::size_t depth, bool closed = true) {
+  return "{\\rtf1 " + std::string(depth - 1, '{') + "x" +
+         (closed ? std::string(depth, '}') : std::string());
+}
+
+TEST(RtfGroupDepth, CountsGroupsAsTheControlReadsThem) {
+  struct Case {
+    std::string rtf;
+    std::size_t depth;
+  } cases[] = {
+      {"{\\rtf1 x}", 1},
+      {"{\\rtf1 {\\b a}{\\i {b}}}", 3},
+      {"{\\rtf1 \\{\\{\\{ text \\}}", 1},  // escaped braces are text
+      {"{\\rtf1 \\bin3 {{{ x}", 1},        // braces inside binary data
+      {"{\\rtf1 \\bin99999999999{{", 1},   // a huge length takes the rest as data
+      {"}}}{\\rtf1 x}", 1},                // stray closing braces
+      {Nested(31), 31},
+      {Nested(100000, false), 100000},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(RtfGroupDepth(c.rtf), c.depth) << c.rtf.substr(0, 40);
+  // A raw trail byte "{" (of 0x96 0x7B) is escaped before the count.
+  EXPECT_EQ(RtfGroupDepth(PrepareRtfForControl("{\\rtf1 \x96{\x96{}")), 1u);
+}
+
+TEST(RichEditModel, ADocumentNestedDeeperThanTheControlSurvivesIsPlainText) {
+  std::string escapedBraces = "{\\rtf1 ";
+  for (int i = 0; i < 40; ++i)
+    escapedBraces += "\\{";
+  struct Case {
+    std::string document;
+    bool richText;
+  } cases[] = {
+      {Nested(31), true},
+      {Nested(32), false},
+      {Nested(100000, false), false},
+      {escapedBraces + "}", true},
+  };
+  RichEdit pane("pane", nullptr);
+  for (const Case& c : cases) {
+    pane.LoadDocument(c.document);
+    EXPECT_EQ(pane.IsRichText(), c.richText) << c.document.substr(0, 40);
+  }
+  pane.LoadDocument(Nested(100000, false));
+  EXPECT_EQ(pane.Content(), "x");  // its text, not a line of 100,000 braces
+  pane.LoadDocument("{\\rtf1 " + std::string(40, '{') + "\\emdash}");
+  EXPECT_FALSE(pane.IsRichText());  // a text only the control could read: as written
+  EXPECT_EQ(pane.Content(), "{\\rtf1 " + std::string(40, '{') + "\\emdash}");
 }
 
 }  // namespace
