@@ -24,6 +24,7 @@ std::vector<Case> RunningCases();
 std::vector<Case> AboutCases();
 std::vector<Case> CommandLineCases();
 std::vector<Case> HardeningCases();
+std::vector<Case> HostileDiscCases();
 
 // Turns a table of rows with a `name` into cases that run each row with `run`.
 template <typename Row, std::size_t N, typename Run>

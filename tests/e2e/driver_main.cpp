@@ -19,9 +19,9 @@ namespace {
 
 std::vector<Case> AllCases() {
   std::vector<Case> all;
-  for (auto group :
-       {StartupMessageCases, InstanceCases, MainWindowCases, HintAndExtentCases, SelectionCases,
-        DescriptionCases, RunningCases, AboutCases, CommandLineCases, HardeningCases})
+  for (auto group : {StartupMessageCases, InstanceCases, MainWindowCases, HintAndExtentCases,
+                     SelectionCases, DescriptionCases, RunningCases, AboutCases, CommandLineCases,
+                     HardeningCases, HostileDiscCases})
     for (Case& c : group())
       all.push_back(std::move(c));
   return all;
