@@ -22,9 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SoundSettings sounds;
   ReadSoundList(soundList, fuzz::SampleFolders(), sounds);
   for (const std::string* command : {&sounds.StartSoundCommand, &sounds.AboutSoundCommand})
-    fuzz::Require(command->empty() || *command == "Play File wait" ||
-                      *command == "Play File notify",
-                  "a sound command is a play command");
+    fuzz::Require(
+        command->empty() || *command == "Play File wait" || *command == "Play File notify",
+        "a sound command is a play command");
   for (const std::string* file : {&sounds.StartSoundFile, &sounds.AboutSoundFile})
     fuzz::Require(!fuzz::HasLineBreak(*file), "a sound file name is one line");
   return 0;
