@@ -25,10 +25,11 @@ std::string PrepareRtfForControl(std::string_view rtf);
 std::size_t RtfGroupDepth(std::string_view preparedRtf);
 
 // The deepest nesting the rich-edit control is known to survive. Wine's
-// control ends the process on a document nested 32 groups deep (the
-// document's own group included) and shows one of 31; a deeper document's
-// text is shown as plain text.
-inline constexpr std::size_t kMaxRtfGroupDepth = 31;
+// control keeps a fixed stack of formats: a document whose groups nest 33
+// deep (the document's own group included) ends the process inside it, one
+// of 32 shows. On Windows untested; a deeper document's text is shown as
+// plain text.
+inline constexpr std::size_t kMaxRtfGroupDepth = 32;
 
 // The document's text as the system control shows it, paragraphs ending in
 // CR LF, in code page 932: groups, skipped destinations, "\par", "\tab" and

@@ -112,12 +112,13 @@ std::vector<DiscFile> BogusBinLengths() {
 
 // Groups `depth` deep, the document's own included.
 std::string NestedRtf(std::size_t depth) {
-  return "{\\rtf1 " + Repeated("{", depth - 1) + "deep" + Repeated("}", depth);
+  return "{\\rtf1 " + Repeated("{\\b ", depth - 1) + "deep" + Repeated("}", depth);
 }
 
-// Wine's rich-edit control ends the process at a nesting of 32 and shows 31.
+// Wine's rich-edit control ends the process at a nesting of 33 and shows 32.
 std::vector<DiscFile> NestedDeep() {
-  return DescribedBy({NestedRtf(31), NestedRtf(32), "{\\rtf1 " + Repeated("{", 100000) + "deep"});
+  return DescribedBy({NestedRtf(32), NestedRtf(33), NestedRtf(100000),
+                      "{\\rtf1 " + Repeated("{", 100000) + "unclosed"});
 }
 
 // Wine's rich-edit control takes minutes over a binary megabyte (see the
@@ -175,7 +176,7 @@ const HostileCase kHostileCases[] = {
     {.name = "hostile_device_names", .disc = DeviceNames, .lines = 5},
     {.name = "hostile_sound_list_of_placeholders", .disc = PlaceholderSounds, .lines = 1},
     {.name = "hostile_rtf_bogus_bin_lengths", .disc = BogusBinLengths, .lines = 4},
-    {.name = "hostile_rtf_nested_deep", .disc = NestedDeep, .lines = 3},
+    {.name = "hostile_rtf_nested_deep", .disc = NestedDeep, .lines = 4},
     {.name = "hostile_binary_descriptions", .disc = BinaryDescription, .lines = 2},
 };
 

@@ -123,7 +123,7 @@ TEST(RtfGroupDepth, CountsGroupsAsTheControlReadsThem) {
       {"{\\rtf1 \\bin3 {{{ x}", 1},        // braces inside binary data
       {"{\\rtf1 \\bin99999999999{{", 1},   // a huge length takes the rest as data
       {"}}}{\\rtf1 x}", 1},                // stray closing braces
-      {Nested(31), 31},
+      {Nested(32), 32},
       {Nested(100000, false), 100000},
   };
   for (const Case& c : cases)
@@ -140,8 +140,8 @@ TEST(RichEditModel, ADocumentNestedDeeperThanTheControlSurvivesIsPlainText) {
     std::string document;
     bool richText;
   } cases[] = {
-      {Nested(31), true},
-      {Nested(32), false},
+      {Nested(32), true},
+      {Nested(33), false},
       {Nested(100000, false), false},
       {escapedBraces + "}", true},
   };
