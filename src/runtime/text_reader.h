@@ -13,7 +13,9 @@ class TextReader {
  public:
   static constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
+  // The reader keeps a view of the bytes: they must outlive it.
   explicit TextReader(std::string_view bytes);
+  explicit TextReader(std::string&&) = delete;
 
   // Skips bytes 0 to 32; true when that reaches the end of the file.
   bool SkipBlanksToEnd();

@@ -45,7 +45,8 @@ TEST(TextReader, ALongLineKeepsItsStartAndTheRestIsSkipped) {
 }
 
 TEST(TextReader, SkippingBlanksReportsTheEnd) {
-  TextReader reader(std::string("\r\n \t\x01\x00 x\r\n  \r\n", 14));
+  const std::string bytes("\r\n \t\x01\x00 x\r\n  \r\n", 14);
+  TextReader reader(bytes);
   EXPECT_FALSE(reader.SkipBlanksToEnd());
   EXPECT_EQ(reader.ReadLine(), "x");
   EXPECT_TRUE(reader.SkipBlanksToEnd());
