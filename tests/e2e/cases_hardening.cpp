@@ -44,19 +44,15 @@ std::vector<DiscFile> EveryKindDisc() {
 // The marker DLLs the build puts in markers\ beside the driver, planted in `folder`.
 std::vector<DiscFile> MarkerDlls(const std::string& folder) {
   std::vector<DiscFile> dlls;
-  WIN32_FIND_DATAW found;
-  const std::wstring markers = DriverFolder() + L"\\markers";
-  const HANDLE search = FindFirstFileW((markers + L"\\*.dll").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    Abort("no marker DLLs in " + Utf8(markers));
-  do {
-    const std::wstring name = found.cFileName;
-    std::optional<std::string> bytes = ReadWholeFile(markers + L"\\" + name);
-    if (!bytes)
-      Abort("cannot read the marker " + Utf8(name));
-    dlls.push_back({folder + Utf8(name), std::move(*bytes)});
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  ForEachInFolder(DriverFolder() + L"\\markers",
+                  [&](const std::wstring& path, const WIN32_FIND_DATAW& found) {
+                    std::optional<std::string> bytes = ReadWholeFile(path);
+                    if (!bytes)
+                      Abort("cannot read the marker " + Utf8(path));
+                    dlls.push_back({folder + Utf8(found.cFileName), std::move(*bytes)});
+                  });
+  if (dlls.empty())
+    Abort("no marker DLLs in markers\\ beside the driver");
   return dlls;
 }
 

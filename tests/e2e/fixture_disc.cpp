@@ -27,23 +27,14 @@ void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 }
 
 void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..")
-        continue;
-      const std::wstring path = folder + L"\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
+  ForEachInFolder(folder, [](const std::wstring& path, const WIN32_FIND_DATAW& found) {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveTree(path);
+    } else {
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(path.c_str());
+    }
+  });
   RemoveDirectoryW(folder.c_str());
 }
 
@@ -63,6 +54,21 @@ std::wstring FreshTempFolder() {
 }
 
 }  // namespace
+
+void ForEachInFolder(
+    const std::wstring& folder,
+    const std::function<void(const std::wstring& path, const WIN32_FIND_DATAW& found)>& visit) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..")
+      visit(folder + L"\\" + name, found);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

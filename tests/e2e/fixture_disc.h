@@ -3,6 +3,9 @@
 // is removed when the disc goes out of scope.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +34,12 @@ class FixtureDisc {
   std::wstring temp_;  // removed as a whole
   std::wstring root_;
 };
+
+// Calls `visit` for every file and folder in `folder` (not below it), with
+// its path and what the search found about it.
+void ForEachInFolder(
+    const std::wstring& folder,
+    const std::function<void(const std::wstring& path, const WIN32_FIND_DATAW& found)>& visit);
 
 // A file's bytes; nullopt when it cannot be opened.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);

@@ -19,20 +19,12 @@ std::string HashOf(const std::string& bytes) {
 }  // namespace
 
 void AddFiles(const std::wstring& folder, bool withContents, Snapshot& snapshot) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..")
-      continue;
-    const std::wstring path = folder + L"\\" + name;
+  ForEachInFolder(folder, [&](const std::wstring& path, const WIN32_FIND_DATAW& found) {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       snapshot[path + L"\\"] = "folder";
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         AddFiles(path, withContents, snapshot);
-      continue;
+      return;
     }
     std::string print = std::to_string(found.nFileSizeHigh) + ":" +
                         std::to_string(found.nFileSizeLow) + " " +
@@ -41,8 +33,7 @@ void AddFiles(const std::wstring& folder, bool withContents, Snapshot& snapshot)
     if (withContents)
       print += " " + HashOf(ReadWholeFile(path).value_or("unreadable"));
     snapshot[path] = print;
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  });
 }
 
 void AddRegistry(HKEY root, const std::wstring& rootName, Snapshot& snapshot) {
