@@ -1,13 +1,18 @@
-// The command-line split: no parameter holds a quote, a parameter holds a
-// blank only where a quoted stretch gave it one, and nothing is invented.
+// The command-line split and the option scan over the fake platform: no
+// parameter holds a quote, a parameter holds a blank only where a quoted
+// stretch gave it one, nothing is invented; stored parameters are short
+// strings, and only "/o:" parameters open anything.
 #include "app/command_line.h"
 #include "fuzz_check.h"
+#include "runtime/cp932_text.h"
+#include "startup/option_scan.h"
+#include "support/fake_platform.h"
 
 using namespace tolvane;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string line(reinterpret_cast<const char*>(data), size);
-  const std::vector<std::string> words = SplitCommandLine(line);
+namespace {
+
+void CheckSplit(const std::string& line, const std::vector<std::string>& words) {
   const bool quoted = line.find('"') != std::string::npos;
   std::size_t total = 0;
   for (const std::string& word : words) {
@@ -19,5 +24,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     total += word.size();
   }
   fuzz::Require(total <= line.size(), "no parameter bytes are invented");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string line(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> args = SplitCommandLine(line);
+  CheckSplit(line, args);
+  if (args.empty())
+    return 0;
+
+  testing::FakePlatform platform;
+  platform.programPath = "Q:\\disc\\tolvane.exe";
+  platform.AddFile("Q:\\disc\\AutoRun.KWP", "entry\r\n.\r\nreadme.txt\r\n");
+  StartupFolders folders = fuzz::SampleFolders();
+  int opens = 0;
+  DirectOpenHooks hooks;
+  hooks.ShellOpen = [&](std::string_view, std::string_view) {
+    ++opens;
+    return 42;
+  };
+  hooks.OfferNotepad = [&](const std::string&) { ++opens; };
+  hooks.ConfirmSystemAction = [&](const TargetKindState&) { ++opens; };
+  TargetKindState state;
+  const CommandLineOptions options =
+      ScanCommandLineOptions(platform, "Tolvane", args, folders, hooks, state);
+
+  for (const std::string& param : options.CommandLineParams)
+    fuzz::Require(param.size() <= 255, "a stored parameter is a short string");
+  int openOptions = 0;
+  for (std::size_t i = 1; i < args.size(); ++i)
+    openOptions += StartsWithIgnoreCase(args[i], "/o:") ? 1 : 0;
+  fuzz::Require(opens <= openOptions, "only /o: parameters open anything");
+  fuzz::Require(platform.exitWindowsFlags.empty(), "the scan itself shuts nothing down");
   return 0;
 }
