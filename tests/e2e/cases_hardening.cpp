@@ -12,6 +12,7 @@
 #include "launcher.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "platform/win32/control_ids.h"
 #include "probe_log.h"
 #include "selection_window.h"
 #include "snapshot.h"
@@ -21,6 +22,8 @@
 namespace e2e {
 
 namespace {
+
+namespace ids = tolvane::ids;
 
 // --- Shared steps --------------------------------------------------------------------
 
@@ -130,6 +133,17 @@ void RunPlanted(const PlantedCase& c) {
   try {
     const Window w = WindowOf(launcher.WaitForMainWindow());
     SelectEveryLine(w);
+    // The About box reads the program's version and plays its sound.
+    PostClick(RequireControl(w.main, ids::kButton3, "Button3"));
+    HWND about = nullptr;
+    if (!WaitUntil(kWindowTimeoutMs, [&] {
+          about = FindTopLevel(launcher.ProcessId(), ids::kDialogWindowClass, true);
+          return about != nullptr;
+        }))
+      Abort("expected the About box, got " + DescribeWindows(launcher.ProcessId()));
+    Settle(about);
+    Click(RequireControl(about, ids::kOKButton, "OKButton"));
+    WaitUntil(kWindowTimeoutMs, [&] { return !IsWindowVisible(about); });
     // The probe entry runs: the shell starts a program from the planted folder.
     SelectByNotification(w.main, w.list, 0);
     PostClick(w.run);
