@@ -1,17 +1,24 @@
 // Errors raised by the runtime and shown by the standard error display.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tolvane {
 
 // An error a handler does not catch; the dispatcher that called the handler
-// shows its message and skips the rest of the handler.
-class RuntimeError : public std::runtime_error {
+// shows its message and skips the rest of the handler. (Not a
+// std::runtime_error: that one keeps its message in a second string type the
+// program would have to carry.)
+class RuntimeError : public std::exception {
  public:
-  explicit RuntimeError(const std::string& message) : std::runtime_error(message) {}
+  explicit RuntimeError(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
 };
 
 // A failed open, read or close of a text file; `code` is the system's error.

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <exception>
-#include <stdexcept>
 
 #include "platform/win32/win32.h"
 #include "runtime/application.h"
+#include "runtime/runtime_error.h"
 
 namespace tolvane::win32 {
 
@@ -22,7 +22,7 @@ LRESULT RunGuarded(Application& app, Work&& work) noexcept {
     }
   } catch (...) {
     try {
-      app.ShowError(std::runtime_error("Unexpected error"));
+      app.ShowError(RuntimeError("Unexpected error"));
     } catch (...) {
     }
   }
