@@ -111,3 +111,20 @@ target_compile_options(bench_baseline PRIVATE -Os -ffunction-sections -fdata-sec
 target_link_options(bench_baseline PRIVATE -municode -static -static-libgcc -static-libstdc++
                     -Wl,--gc-sections -s -Wl,--nxcompat,--dynamicbase -mwindows)
 add_dependencies(tolvane_e2e bench_baseline)
+
+# The floors tools/bench measures the launcher against (tests/e2e/bench/floor.cpp):
+# a window with the rich-edit control, and every window the launcher shows,
+# with its manifest. They stream descriptions as the launcher's code prepares them.
+foreach(floor richedit window)
+  add_executable(bench_${floor}_floor WIN32 ${TOLVANE_E2E_DIR}/bench/floor.cpp)
+  target_link_libraries(bench_${floor}_floor PRIVATE tolvane_core)
+  target_compile_definitions(bench_${floor}_floor PRIVATE UNICODE _UNICODE)
+  target_compile_options(bench_${floor}_floor PRIVATE -Os -ffunction-sections -fdata-sections
+                         -municode)
+  target_link_options(bench_${floor}_floor PRIVATE -municode -static -static-libgcc
+                      -static-libstdc++ -Wl,--gc-sections -s -Wl,--nxcompat,--dynamicbase
+                      -mwindows)
+  add_dependencies(tolvane_e2e bench_${floor}_floor)
+endforeach()
+target_sources(bench_window_floor PRIVATE ${TOLVANE_E2E_DIR}/bench/floor.rc)
+target_include_directories(bench_window_floor PRIVATE ${CMAKE_SOURCE_DIR}/res)

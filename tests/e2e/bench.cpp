@@ -4,35 +4,22 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench_started.h"
 #include "check.h"
 #include "fixture_disc.h"
 #include "platform/win32/control_ids.h"
 #include "text.h"
-#include "windows_of.h"
 
 namespace e2e {
 
 namespace {
 
 namespace ids = tolvane::ids;
-
-constexpr wchar_t kBaselineClass[] = L"TolvaneBenchBaseline";
-constexpr DWORD kStartTimeoutMs = 30000;
-
-double NowMs() {
-  static const double frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
-}
 
 struct Spread {
   double median;
@@ -62,78 +49,9 @@ std::string MiB(SIZE_T bytes) {
   return Format("%.1f MiB", static_cast<double>(bytes) / (1024.0 * 1024.0));
 }
 
-// A program started in its own folder and watched until its window shows.
-class Started {
- public:
-  Started(const std::wstring& program, const wchar_t* windowClass,
-          std::wstring_view parameters = {}, DWORD timeoutMs = kStartTimeoutMs) {
-    std::wstring commandLine = L"\"" + program + L"\"";
-    if (!parameters.empty())
-      commandLine += L" " + std::wstring(parameters);
-    const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    const double start = NowMs();
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process_))
-      Abort("cannot start " + Utf8(program) + ", error " + std::to_string(GetLastError()));
-    const double end = start + timeoutMs;
-    while (!(window_ = FindTopLevel(process_.dwProcessId, windowClass, true))) {
-      if (NowMs() > end || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0)
-        Abort("no window from " + Utf8(program));
-      Sleep(1);
-    }
-    toWindowMs_ = NowMs() - start;
-  }
-  ~Started() {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
-      TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  Started(const Started&) = delete;
-  Started& operator=(const Started&) = delete;
-
-  HWND Window() const { return window_; }
-  void Terminate() const {
-    TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 10000);
-  }
-  double ToWindowMs() const { return toWindowMs_; }
-
-  // The most memory the process has had in use so far.
-  SIZE_T PeakWorkingSet() const {
-    struct Counters {
-      DWORD cb;
-      DWORD pageFaultCount;
-      SIZE_T peakWorkingSetSize;
-      SIZE_T workingSetSize;
-      SIZE_T rest[6];
-    } counters{};
-    counters.cb = sizeof counters;
-    using Query = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
-    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
-    if (query == nullptr || !query(process_.hProcess, &counters, sizeof counters))
-      return 0;
-    return counters.peakWorkingSetSize;
-  }
-
-  // Waits until the program has handled what was sent to it, then a little
-  // longer for what it does after showing its window.
-  void Settle() const {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
-    Sleep(300);
-  }
-
- private:
-  PROCESS_INFORMATION process_{};
-  HWND window_ = nullptr;
-  double toWindowMs_ = 0;
-};
+std::string Ratio(double ours, double floor) {
+  return ours > 0 && floor > 0 ? Format("%.2f x", ours / floor) : "-";
+}
 
 // A description document of about `size` bytes: raw code page 932 text in
 // paragraphs with bold and coloured runs, as a disc author would write it.
@@ -151,24 +69,39 @@ std::string RtfOfSize(std::size_t size) {
   return rtf + "}";
 }
 
-void Row(const std::string& what, const std::string& first, const std::string& second) {
+// Plain code page 932 text of about `size` bytes in CR LF lines.
+std::string TextOfSize(std::size_t size) {
+  const std::string line =
+      Cp932("表示ソフトの本体マニュアルです。インストールの手順と注意を書きます。") + "\r\n";
+  std::string text;
+  while (text.size() + line.size() <= size)
+    text += line;
+  return text;
+}
+
+void Row(const std::string& what, const std::string& ours, const std::string& floor,
+         const std::string& ratio) {
   char line[256];
-  snprintf(line, sizeof line, "%-36s %-32s %s", what.c_str(), first.c_str(), second.c_str());
+  snprintf(line, sizeof line, "%-40s %-24s %-24s %s", what.c_str(), ours.c_str(), floor.c_str(),
+           ratio.c_str());
   Print(line);
 }
 
 struct Description {
   std::string_view label;
   std::size_t size;
+  bool rtf;
 };
 
 // Line 0 is where every selection starts from and returns to; the lines
 // after it are the measured ones.
 const Description kDescriptions[] = {
-    {"start", 2 * 1024},    {"2 KB", 2 * 1024},        {"64 KB", 64 * 1024},
-    {"256 KB", 256 * 1024}, {"2 MB", 2 * 1024 * 1024},
+    {"start", 2 * 1024, true},           {"2 KB RTF", 2 * 1024, true},
+    {"64 KB RTF", 64 * 1024, true},      {"256 KB RTF", 256 * 1024, true},
+    {"2 MB RTF", 2 * 1024 * 1024, true}, {"2 MB text", 2 * 1024 * 1024, false},
 };
-constexpr int kLargestLine = 4;
+constexpr int kLargestRtfLine = 4;
+constexpr int kLines = static_cast<int>(std::size(kDescriptions));
 
 std::vector<DiscFile> BenchDisc() {
   std::string menu;
@@ -178,7 +111,7 @@ std::vector<DiscFile> BenchDisc() {
     const std::string folder = "d" + std::to_string(line++);
     menu += std::string(d.label) + "\r\n" + folder + "\r\ntool.exe\r\n";
     files.push_back({folder + "\\tool.exe", "MZ"});
-    files.push_back({folder + "\\readme.txt", RtfOfSize(d.size)});
+    files.push_back({folder + "\\readme.txt", d.rtf ? RtfOfSize(d.size) : TextOfSize(d.size)});
   }
   files.push_back({"AutoRun.KWP", menu});
   return files;
@@ -195,114 +128,162 @@ std::vector<DiscFile> PlaceholderDisc() {
   return files;
 }
 
-// Selects a line as the list box reports a click and times the handler; false
-// when it took longer than the limit (the launcher is still busy then).
-bool TimedSelect(const Started& launcher, int line, DWORD limitMs, double& ms) {
-  const HWND list = FindControl(launcher.Window(), ids::kListBox1);
-  if (!list)
-    Abort("the launcher has no list");
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0, SMTO_ABORTIFHUNG, 10000,
-                      &result);
-  const double start = NowMs();
-  const bool done =
-      SendMessageTimeoutW(launcher.Window(), WM_COMMAND, MAKEWPARAM(ids::kListBox1, LBN_SELCHANGE),
-                          reinterpret_cast<LPARAM>(list), 0, limitMs, &result) != 0;
-  ms = NowMs() - start;
-  return done;
+// The launcher and its floors on one disc.
+struct Programs {
+  BenchProgram launcher, bare, richEditFloor, windowFloor;
+};
+
+Programs ProgramsOn(const FixtureDisc& disc) {
+  const std::wstring driver = DriverFolder();
+  return {
+      {disc.Program(), ids::kMainWindowClass, L"", disc.Root(), true},
+      {driver + L"\\bench_baseline.exe", L"TolvaneBenchBaseline", L"", driver, false},
+      {driver + L"\\bench_richedit_floor.exe", L"TolvaneBenchRichEditFloor", L"", disc.Root(),
+       false},
+      {driver + L"\\bench_window_floor.exe", L"TolvaneBenchWindowFloor", L"windows", disc.Root(),
+       false},
+  };
+}
+
+// One program's selections of one line, each followed by the return to
+// line 0; a call longer than the limit ends the series.
+struct Series {
+  std::vector<double> shows, leaves;
+  bool stopped = false;
+};
+
+// Selects `line` and returns to line 0 once; a program still busy after the
+// limit is replaced by a new one.
+void SelectAndLeave(std::unique_ptr<Started>& program, const BenchProgram& what, int line,
+                    DWORD limitMs, Series& series) {
+  if (series.stopped)
+    return;
+  double ms = 0;
+  if (program->TimedSelect(line, limitMs, ms)) {
+    series.shows.push_back(ms);
+    if (program->TimedSelect(0, limitMs, ms)) {
+      series.leaves.push_back(ms);
+      return;
+    }
+  }
+  series.stopped = true;
+  program->Terminate();
+  program = std::make_unique<Started>(what);
+  program->Settle();
+}
+
+std::string Column(const std::vector<double>& values, bool stopped, const std::string& limit) {
+  if (values.empty())
+    return stopped ? limit : "-";
+  return Millis(SpreadOf(values)) + (stopped ? " (then stopped)" : "");
+}
+
+std::string RatioOf(const std::vector<double>& ours, const std::vector<double>& floor) {
+  if (ours.empty() || floor.empty())
+    return "-";
+  return Ratio(SpreadOf(ours).median, SpreadOf(floor).median);
 }
 
 void Measure(int runs, DWORD limitMs) {
   FixtureDisc disc(BenchDisc());
-  const std::wstring baseline = DriverFolder() + L"\\bench_baseline.exe";
+  const Programs p = ProgramsOn(disc);
+  const BenchProgram* const all[] = {&p.launcher, &p.bare, &p.richEditFloor, &p.windowFloor};
 
   // One start of each first: Wine maps its libraries on the first run.
-  { Started warm(disc.Program(), ids::kMainWindowClass); }
-  { Started warm(baseline, kBaselineClass); }
+  for (const BenchProgram* program : all)
+    Started warm(*program);
 
-  std::vector<double> launcherStarts, baselineStarts;
-  for (int i = 0; i < runs; ++i) {
-    {
-      Started launcher(disc.Program(), ids::kMainWindowClass);
-      launcherStarts.push_back(launcher.ToWindowMs());
-    }
-    {
-      Started base(baseline, kBaselineClass);
-      baselineStarts.push_back(base.ToWindowMs());
-    }
-  }
+  // (a) start-up, interleaved.
+  std::vector<double> starts[std::size(all)];
+  for (int i = 0; i < runs; ++i)
+    for (std::size_t k = 0; k < std::size(all); ++k)
+      starts[k].push_back(Started(*all[k]).ToWindowMs());
   std::vector<double> placeholderStarts;
   {
     FixtureDisc placeholders(PlaceholderDisc());
-    for (int i = 0; i < runs; ++i) {
-      Started launcher(placeholders.Program(), ids::kMainWindowClass);
-      placeholderStarts.push_back(launcher.ToWindowMs());
-    }
-  }
-  SIZE_T baselinePeak = 0;
-  {
-    Started base(baseline, kBaselineClass);
-    base.Settle();
-    baselinePeak = base.PeakWorkingSet();
+    BenchProgram launcher = p.launcher;
+    launcher.path = placeholders.Program();
+    launcher.folder = placeholders.Root();
+    for (int i = 0; i < runs; ++i)
+      placeholderStarts.push_back(Started(launcher).ToWindowMs());
   }
 
+  // (b) selections, the launcher's alternating with the rich-edit floor's.
   const std::string limit = Format("> %.0f s (stopped)", limitMs / 1000.0);
-  auto launcher = std::make_unique<Started>(disc.Program(), ids::kMainWindowClass);
+  auto launcher = std::make_unique<Started>(p.launcher);
+  auto floor = std::make_unique<Started>(p.richEditFloor);
   launcher->Settle();
-  const SIZE_T launcherPeakAtStart = launcher->PeakWorkingSet();
-  std::string launcherPeakAfterLargest = "not reached";
-  std::vector<std::string> rows;
-  for (int line = 1; line <= kLargestLine; ++line) {
-    std::vector<double> shows, leaves;
-    std::string show, leave;
-    for (int i = 0; i < runs && show.empty() && leave.empty(); ++i) {
-      double ms = 0;
-      if (!TimedSelect(*launcher, line, limitMs, ms)) {
-        show = limit;
-      } else {
-        shows.push_back(ms);
-        if (line == kLargestLine && i == 0)
-          launcherPeakAfterLargest = MiB(launcher->PeakWorkingSet());
-        if (!TimedSelect(*launcher, 0, limitMs, ms))
-          leave = limit;
-        else
-          leaves.push_back(ms);
-      }
-      if (!show.empty() || !leave.empty()) {
-        // Still busy: the next measurement needs a launcher of its own.
-        launcher->Terminate();
-        launcher = std::make_unique<Started>(disc.Program(), ids::kMainWindowClass);
-        launcher->Settle();
+  floor->Settle();
+  std::vector<std::pair<Series, Series>> series(kLines);
+  for (int line = 1; line < kLines; ++line) {
+    auto& [ours, floors] = series[line];
+    for (int i = 0; i < runs && !(ours.stopped && floors.stopped); ++i) {
+      SelectAndLeave(launcher, p.launcher, line, limitMs, ours);
+      SelectAndLeave(floor, p.richEditFloor, line, limitMs, floors);
+    }
+  }
+  launcher.reset();
+  floor.reset();
+
+  // (d) memory in use after start, after the largest RTF and after the
+  // return to the start entry, against the window floor.
+  SIZE_T memory[3][2] = {};
+  const BenchProgram* const measured[] = {&p.launcher, &p.windowFloor};
+  for (int k = 0; k < 2; ++k) {
+    Started program(*measured[k]);
+    program.Settle();
+    memory[0][k] = program.WorkingSet();
+    double ms = 0;
+    if (program.TimedSelect(kLargestRtfLine, limitMs, ms)) {
+      program.Settle();
+      memory[1][k] = program.WorkingSet();
+      if (program.TimedSelect(0, limitMs, ms)) {
+        program.Settle();
+        memory[2][k] = program.WorkingSet();
       }
     }
-    if (show.empty())
-      show = Millis(SpreadOf(shows)) + " n=" + std::to_string(shows.size());
-    // A series stopped at its first selection has nothing to leave.
-    if (leave.empty())
-      leave =
-          leaves.empty() ? "-" : Millis(SpreadOf(leaves)) + " n=" + std::to_string(leaves.size());
-    const Description& d = kDescriptions[line];
-    rows.push_back(std::string(d.label) + " RTF (" + std::to_string(RtfOfSize(d.size).size()) +
-                   " B)\t" + show + "\t" + leave);
+  }
+  SIZE_T bareMemory = 0, richEditMemory = 0;
+  {
+    Started bare(p.bare), richEdit(p.richEditFloor);
+    bare.Settle();
+    richEdit.Settle();
+    bareMemory = bare.WorkingSet();
+    richEditMemory = richEdit.WorkingSet();
   }
 
-  Print("Medians of " + std::to_string(runs) + " runs (least-most), " +
-        std::to_string(sizeof(void*) * 8) + "-bit build under Wine");
-  Row("", "tolvane.exe", "baseline");
-  Row("(a) start to visible window", Millis(SpreadOf(launcherStarts)),
-      Millis(SpreadOf(baselineStarts)));
-  Row("(a) ... with 240 KB of placeholders", Millis(SpreadOf(placeholderStarts)), "");
-  Row("(d) peak working set after start", MiB(launcherPeakAtStart), MiB(baselinePeak));
-  Row("(d) ... after selecting the 2 MB RTF", launcherPeakAfterLargest, "");
+  Print("Medians of " + std::to_string(runs) + " interleaved runs (least-most), " +
+        std::to_string(sizeof(void*) * 8) + "-bit builds under Wine");
   Print("");
-  Print("(b) one selection (WM_COMMAND LBN_SELCHANGE, handler included), alternating with the");
-  Print("    2 KB start entry; a call longer than the limit ends that series");
-  Row("    description", "select it", "select the 2 KB entry after it");
-  for (const std::string& r : rows) {
-    const std::size_t a = r.find('\t');
-    const std::size_t b = r.find('\t', a + 1);
-    Row("    " + r.substr(0, a), r.substr(a + 1, b - a - 1), r.substr(b + 1));
+  Print("(a) start to a visible window");
+  Row("", "tolvane.exe", "floor", "ratio");
+  const double oursStart = SpreadOf(starts[0]).median;
+  const char* const floorNames[] = {"", "bare window", "rich-edit floor", "window floor"};
+  for (std::size_t k = 1; k < std::size(all); ++k)
+    Row(std::string("    against the ") + floorNames[k], Millis(SpreadOf(starts[0])),
+        Millis(SpreadOf(starts[k])), Ratio(oursStart, SpreadOf(starts[k]).median));
+  Row("    with 240 KB of placeholders", Millis(SpreadOf(placeholderStarts)), "", "");
+  Print("");
+  Print("(b) one selection (WM_COMMAND LBN_SELCHANGE, handler included) against the rich-edit");
+  Print("    floor streaming the same text; each followed by the return to the 2 KB start entry");
+  Row("", "tolvane.exe", "rich-edit floor", "ratio");
+  for (int line = 1; line < kLines; ++line) {
+    const auto& [ours, floors] = series[line];
+    const std::string label(kDescriptions[line].label);
+    Row("    select " + label, Column(ours.shows, ours.stopped, limit),
+        Column(floors.shows, floors.stopped, limit), RatioOf(ours.shows, floors.shows));
+    Row("    ... and leave it", Column(ours.leaves, ours.stopped, limit),
+        Column(floors.leaves, floors.stopped, limit), RatioOf(ours.leaves, floors.leaves));
   }
+  Print("");
+  Print("(d) working set against the window floor (bare window " + MiB(bareMemory) +
+        ", rich-edit floor " + MiB(richEditMemory) + ")");
+  Row("", "tolvane.exe", "window floor", "ratio");
+  const char* const moments[] = {"    after start", "    after selecting the 2 MB RTF",
+                                 "    back on the 2 KB entry"};
+  for (int m = 0; m < 3; ++m)
+    Row(moments[m], memory[m][0] ? MiB(memory[m][0]) : "-", memory[m][1] ? MiB(memory[m][1]) : "-",
+        Ratio(static_cast<double>(memory[m][0]), static_cast<double>(memory[m][1])));
 }
 
 // About `size` bytes of plain text in short numbered lines, none of them a
@@ -321,10 +302,10 @@ std::string TimedSeries(const Started& launcher, int runs, DWORD limitMs) {
   std::vector<double> shows;
   for (int i = 0; i < runs; ++i) {
     double ms = 0;
-    if (!TimedSelect(launcher, 1, limitMs, ms))
+    if (!launcher.TimedSelect(1, limitMs, ms))
       return Format("> %.0f s (stopped)", limitMs / 1000.0);
     shows.push_back(ms);
-    if (!TimedSelect(launcher, 0, limitMs, ms))
+    if (!launcher.TimedSelect(0, limitMs, ms))
       break;
   }
   return Millis(SpreadOf(shows)) + " n=" + std::to_string(shows.size());
@@ -338,7 +319,7 @@ void MeasureCombinedDocument(int runs, DWORD limitMs) {
   Print("(e) plain text in short lines as an entry's readme.txt, and as its section of a");
   Print("    combined /d: document: one selection (alternating with a short entry), and the");
   Print("    start to a visible window with the document");
-  Row("    text", "readme.txt: select it", "/d: start; select the section");
+  Row("    text", "readme.txt: select it", "/d: start; select the section", "");
   for (const std::size_t size : {std::size_t{64 * 1024}, std::size_t{256 * 1024}}) {
     const std::string text = LinesOfSize(size);
     FixtureDisc disc({{"AutoRun.KWP", "start\r\ns\r\ntool.exe\r\ntext\r\nbig\r\ntool.exe\r\n"},
@@ -347,21 +328,23 @@ void MeasureCombinedDocument(int runs, DWORD limitMs) {
                       {"big\\tool.exe", "MZ"},
                       {"big\\readme.txt", text},
                       {"combined.txt", "//1\r\nshort\r\n//2\r\n" + text + "//\r\n"}});
+    BenchProgram program{disc.Program(), ids::kMainWindowClass, L"", disc.Root(), true};
     std::string ownFile, start, section;
     {
-      Started launcher(disc.Program(), ids::kMainWindowClass);
+      Started launcher(program);
       launcher.Settle();
       ownFile = TimedSeries(launcher, runs, limitMs);
     }
     {
-      Started launcher(disc.Program(), ids::kMainWindowClass, L"/d:combined.txt", limitMs);
+      program.parameters = L"/d:combined.txt";
+      Started launcher(program, limitMs);
       start = Millis(SpreadOf({launcher.ToWindowMs()}));
       launcher.Settle();
       section = TimedSeries(launcher, runs, limitMs);
     }
     Row("    " + std::to_string(text.size()) + " B, " +
             std::to_string(std::count(text.begin(), text.end(), '\n')) + " lines",
-        ownFile, start + "; " + section);
+        ownFile, start + "; " + section, "");
   }
 }
 

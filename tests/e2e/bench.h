@@ -1,6 +1,7 @@
-// Timings and sizes of the launcher against a minimal window program; printed
-// by `tolvane_e2e.exe --bench [RUNS [LIMIT]]` for tools/bench. Not a test: nothing is
-// judged.
+// Timings and memory of the launcher against its floors (a bare window, a
+// window with the rich-edit control, every window the launcher shows);
+// printed by `tolvane_e2e.exe --bench [RUNS [LIMIT]]` for tools/bench. Not a
+// test: nothing is judged.
 #pragma once
 
 namespace e2e {

@@ -1,0 +1,115 @@
+#include "bench_started.h"
+
+#include "check.h"
+#include "platform/win32/control_ids.h"
+#include "text.h"
+#include "windows_of.h"
+
+namespace e2e {
+
+namespace {
+
+namespace ids = tolvane::ids;
+
+struct Counters {
+  DWORD cb;
+  DWORD pageFaultCount;
+  SIZE_T peakWorkingSetSize;
+  SIZE_T workingSetSize;
+  SIZE_T rest[6];
+};
+
+Counters MemoryOf(HANDLE process) {
+  Counters counters{};
+  counters.cb = sizeof counters;
+  using Query = BOOL(WINAPI*)(HANDLE, Counters*, DWORD);
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+  if (query == nullptr || !query(process, &counters, sizeof counters))
+    return Counters{};
+  return counters;
+}
+
+}  // namespace
+
+double NowMs() {
+  static const double frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
+}
+
+Started::Started(const BenchProgram& program, DWORD timeoutMs) : isLauncher_(program.isLauncher) {
+  std::wstring commandLine = L"\"" + program.path + L"\"";
+  if (!program.parameters.empty())
+    commandLine += L" " + program.parameters;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  const double start = NowMs();
+  if (!CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      program.folder.c_str(), &startup, &process_))
+    Abort("cannot start " + Utf8(program.path) + ", error " + std::to_string(GetLastError()));
+  const double end = start + timeoutMs;
+  while (!(window_ = FindTopLevel(process_.dwProcessId, program.windowClass, true))) {
+    if (NowMs() > end || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0)
+      Abort("no window from " + Utf8(program.path));
+    Sleep(1);
+  }
+  toWindowMs_ = NowMs() - start;
+}
+
+Started::~Started() {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+    TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 5000);
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+void Started::Terminate() const {
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 10000);
+}
+
+void Started::Settle() const {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+  Sleep(300);
+}
+
+SIZE_T Started::WorkingSet() const {
+  return MemoryOf(process_.hProcess).workingSetSize;
+}
+
+SIZE_T Started::PeakWorkingSet() const {
+  return MemoryOf(process_.hProcess).peakWorkingSetSize;
+}
+
+bool Started::TimedSelect(int line, DWORD limitMs, double& ms) const {
+  DWORD_PTR result = 0;
+  if (!isLauncher_) {
+    const double start = NowMs();
+    const bool done = SendMessageTimeoutW(window_, WM_APP, static_cast<WPARAM>(line), 0, 0, limitMs,
+                                          &result) != 0;
+    ms = NowMs() - start;
+    return done;
+  }
+  const HWND list = FindControl(window_, ids::kListBox1);
+  if (!list)
+    Abort("the launcher has no list");
+  SendMessageTimeoutW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0, SMTO_ABORTIFHUNG, 10000,
+                      &result);
+  const double start = NowMs();
+  const bool done =
+      SendMessageTimeoutW(window_, WM_COMMAND, MAKEWPARAM(ids::kListBox1, LBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(list), 0, limitMs, &result) != 0;
+  ms = NowMs() - start;
+  return done;
+}
+
+}  // namespace e2e
