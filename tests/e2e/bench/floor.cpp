@@ -9,10 +9,10 @@
 //                              description in the text pane
 //
 // Both start in the bench disc's folder. Sent WM_APP with wParam N, either
-// one shows dN\readme.txt as the launcher does for its line N: in a new
-// rich-edit control in place of the old one (the quickest way to clear one
-// under Wine), RTF streamed as the launcher streams it, other text as UTF-16
-// text.
+// one shows dN\readme.txt as the launcher does for its line N, the quickest
+// way the control allows under Wine: a new control in place of the old one,
+// filled while hidden; RTF streamed as the launcher streams it, other text as
+// UTF-16 text.
 #include <windows.h>
 // The control headers build on windows.h.
 #include <commctrl.h>
@@ -90,8 +90,10 @@ void RenewPane(HWND window);
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_APP:
+      // Streamed while hidden: no scroll bar appears part-way through.
       RenewPane(window);
       ShowDescription(static_cast<int>(wParam));
+      ShowWindow(pane, SW_SHOWNA);
       return 0;
     case WM_SIZE:
       if (GetDlgItem(window, ids::kListBox1) == nullptr) {
@@ -134,7 +136,8 @@ HWND CreatePane(HWND parent, RECT place, DWORD style, HFONT font) {
 void RenewPane(HWND window) {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(pane, WM_GETFONT, 0, 0));
   DestroyWindow(pane);
-  CreatePane(window, panePlace, paneStyle, font);
+  CreatePane(window, panePlace, paneStyle & ~WS_VISIBLE, font);
+  paneStyle |= WS_VISIBLE;
 }
 
 // The launcher's windows in its designed places (x, y, width, height).
