@@ -1,7 +1,5 @@
 #include "aboutbox1/version_info.h"
 
-#include <cstdio>
-
 #include "platform/platform.h"
 #include "runtime/runtime_error.h"
 
@@ -10,13 +8,20 @@ namespace tolvane {
 namespace {
 // One translation entry: language and code page, 16 bits each, little-endian.
 constexpr std::size_t kTranslationSize = 4;
+
+// Four upper-case hex digits. (No printf: the C library's formatter would
+// add some 27 KB to the program for this one line.)
+std::string Hex4(std::uint16_t value) {
+  std::string digits(4, '0');
+  for (int i = 3; i >= 0; --i, value >>= 4)
+    digits[i] = "0123456789ABCDEF"[value & 0xF];
+  return digits;
+}
+
 }  // namespace
 
 std::string VersionQueryPath(std::uint16_t language, std::uint16_t codePage, const char* key) {
-  char ids[16];
-  std::snprintf(ids, sizeof ids, "%04X%04X", static_cast<unsigned>(language),
-                static_cast<unsigned>(codePage));
-  return std::string("\\StringFileInfo\\") + ids + "\\" + key;
+  return "\\StringFileInfo\\" + Hex4(language) + Hex4(codePage) + "\\" + key;
 }
 
 void GetVersionInfoString(Platform& platform, std::uint8_t KeyIndex, std::string& value) {
