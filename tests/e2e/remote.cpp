@@ -6,6 +6,7 @@
 
 #include "check.h"
 #include "text.h"
+#include "windows_of.h"
 
 namespace e2e {
 
@@ -124,7 +125,9 @@ std::vector<TooltipTool> TooltipTools(HWND tooltip) {
   return tools;
 }
 
-HWND TooltipOf(HWND owner) {
+namespace {
+
+HWND FindTooltipOf(HWND owner) {
   DWORD processId = 0;
   GetWindowThreadProcessId(owner, &processId);
   struct Search {
@@ -147,6 +150,15 @@ HWND TooltipOf(HWND owner) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+}  // namespace
+
+HWND TooltipOf(HWND owner) {
+  // The launcher makes it once its window has painted.
+  HWND found = nullptr;
+  WaitUntil(5000, [&] { return (found = FindTooltipOf(owner)) != nullptr || !IsWindow(owner); });
+  return found;
 }
 
 std::wstring CurrentFolderOf(HANDLE process) {

@@ -63,7 +63,8 @@ struct TooltipTool {
 };
 std::vector<TooltipTool> TooltipTools(HWND tooltip);
 
-// The tooltip window owned by `owner` in the same process; nullptr if none.
+// The tooltip window owned by `owner` in the same process, waited for a few
+// seconds; nullptr if none came.
 HWND TooltipOf(HWND owner);
 
 // The current folder of a process, read from its process parameters; empty

@@ -14,6 +14,10 @@ namespace tolvane::win32 {
 
 namespace {
 
+// Fires once the window has first painted: nobody can point at a control
+// before, so its hints need no tooltip window yet.
+constexpr UINT_PTR kTooltipsTimer = 1;
+
 struct WindowKind {
   const wchar_t* className;
   DWORD style;
@@ -63,7 +67,6 @@ void FormPeer::Create(HWND owner) {
     hwnd_ = nullptr;
     return;
   }
-  tooltips_ = std::make_unique<Tooltips>(hwnd_);
   CreatePeers(form_);
   form_.SetPeer(this);
   TellModelWindowSize();
@@ -198,6 +201,18 @@ void FormPeer::ShowWindowFirstTime() {
   }
   if (!IsWindowVisible(hwnd_))
     ShowWindow(hwnd_, SW_SHOW);
+  // A timer comes after the window's painting; without one the hints come now.
+  if (tooltips_ == nullptr && SetTimer(hwnd_, kTooltipsTimer, USER_TIMER_MINIMUM, nullptr) == 0)
+    CreateTooltips();
+}
+
+void FormPeer::CreateTooltips() {
+  KillTimer(hwnd_, kTooltipsTimer);
+  if (tooltips_ != nullptr)
+    return;
+  tooltips_ = std::make_unique<Tooltips>(hwnd_);
+  for (const auto& peer : peers_)
+    peer->UpdateHint();
 }
 
 void FormPeer::FocusFirstControl() {
@@ -331,6 +346,12 @@ LRESULT FormPeer::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
         FocusFirstControl();
       }
       return 0;
+    case WM_TIMER:
+      if (wParam == kTooltipsTimer) {
+        CreateTooltips();
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       Dispatch([this] { form_.Close(); });
       return 0;

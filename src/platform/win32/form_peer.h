@@ -35,6 +35,7 @@ class FormPeer final : public ControlPeer, private WindowHook {
   HWND Handle() const { return hwnd_; }
   Form& Model() const { return form_; }
   GdiObjects& Gdi() const { return gdi_; }
+  // None before the window's first painting.
   Tooltips* Tips() const { return tooltips_.get(); }
   const std::wstring& RichEditClass() const { return richEditClass_; }
 
@@ -81,6 +82,8 @@ class FormPeer final : public ControlPeer, private WindowHook {
   void CreatePeers(Control& parent);
   void TellModelWindowSize();
   void ShowWindowFirstTime();
+  // The hints' tooltip window, made once the window has been seen.
+  void CreateTooltips();
   void FocusFirstControl();
   bool MoveFocus(HWND from, bool backwards);
   bool PressMnemonic(wchar_t letter);
