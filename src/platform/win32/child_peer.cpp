@@ -71,7 +71,7 @@ void ChildPeer::Changed(Property property) {
     return;
   switch (property) {
     case Property::Caption:
-      SetWindowTextW(hwnd_, Widen(control_.Caption()).c_str());
+      ShowCaption();
       break;
     case Property::Hint:
       UpdateHint();
@@ -88,14 +88,36 @@ void ChildPeer::Changed(Property property) {
 void ChildPeer::Place() {
   if (hwnd_ == nullptr)
     return;
+  // A hidden window catches up when it is shown: the label that measures
+  // the list's captions would otherwise move once per menu entry.
+  if (!owner_.ShownOf(control_)) {
+    placePending_ = true;
+    return;
+  }
+  placePending_ = false;
   const Rect place = owner_.PlaceOf(control_);
   MoveWindow(hwnd_, place.left, place.top, place.width, place.height, TRUE);
   UpdateHint();
 }
 
+void ChildPeer::ShowCaption() {
+  if (!owner_.ShownOf(control_)) {
+    captionPending_ = true;
+    return;
+  }
+  captionPending_ = false;
+  SetWindowTextW(hwnd_, Widen(control_.Caption()).c_str());
+}
+
 void ChildPeer::UpdateShown() {
-  if (hwnd_ != nullptr)
-    ShowWindow(hwnd_, owner_.ShownOf(control_) ? SW_SHOWNA : SW_HIDE);
+  if (hwnd_ != nullptr) {
+    const bool shown = owner_.ShownOf(control_);
+    if (shown && captionPending_)
+      ShowCaption();
+    if (shown && placePending_)
+      Place();
+    ShowWindow(hwnd_, shown ? SW_SHOWNA : SW_HIDE);
+  }
   UpdateHint();
 }
 

@@ -34,7 +34,8 @@ class ChildPeer : public ControlPeer, protected WindowHook {
   // Stops sending events to the model: it or the window is going away.
   virtual void Detach();
 
-  // The window follows its place, visibility and state in the model.
+  // The window follows its place, visibility and state in the model; a
+  // hidden one takes its place and caption when it is shown.
   void Place();
   void UpdateShown();
   void UpdateEnabled();
@@ -68,9 +69,13 @@ class ChildPeer : public ControlPeer, protected WindowHook {
   bool detached_ = false;
 
  private:
+  void ShowCaption();
   LRESULT RaiseKeyEvent(const KeyEvent& event, HWND window, UINT message, WPARAM wParam,
                         LPARAM lParam);
   LRESULT RaiseKeyPress(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool placePending_ = false;
+  bool captionPending_ = false;
 };
 
 }  // namespace tolvane::win32
