@@ -17,7 +17,7 @@ target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 # warning (-Wcast-function-type is part of -Wextra): it fails the build.
 foreach(_tolvane_target tolvane tolvane_core)
   target_compile_options(${_tolvane_target} PRIVATE
-                         $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -Werror>)
+                         $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -fno-rtti -Werror>)
 endforeach()
 target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
                     -Wl,--nxcompat,--dynamicbase -mwindows)

@@ -64,10 +64,6 @@ MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFo
     ShowMenuMessage(platform, title, message, fileName);
     return MenuOutcome::EndProgram;
   };
-  auto call = [](const std::function<void()>& hook) {
-    if (hook)
-      hook();
-  };
 
   if (choice.MenuOptionGiven) {
     const std::string fileName = FileNamePart(choice.MenuOptionPath);
@@ -83,7 +79,7 @@ MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFo
   const std::string ini = folders.ApplicationDirSlash + "AutoRun.INI";
 
   if (platform.FileExists(kwt)) {
-    call(hooks.KWPandKWT_Enabled_Check);
+    hooks.KWPandKWT_Enabled_Check();
     return MenuOutcome::Continue;
   }
   if (platform.FileExists(kwp)) {
@@ -95,7 +91,7 @@ MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFo
       if (settings.error != 0)
         return fail(MenuMessage::IniReadError);
       if (!StartsWithSettingsHeader(settings.bytes))
-        call(hooks.READ_INIFile);
+        hooks.READ_INIFile();
     }
     return MenuOutcome::Continue;
   }

@@ -2,11 +2,11 @@
 // launcher entry table.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "menu/launcher_table.h"
+#include "runtime/callback.h"
 #include "startup/startup_folders.h"
 
 namespace tolvane {
@@ -21,11 +21,11 @@ struct MenuChoice {
 // Hooks where reading an AutoRun.KWT, or an AutoRun.INI beside an AutoRun.KWP,
 // belongs; they do nothing yet.
 struct MenuHooks {
-  std::function<void()> KWPandKWT_Enabled_Check;
-  std::function<void()> READ_INIFile;
+  Callback<void()> KWPandKWT_Enabled_Check;
+  Callback<void()> READ_INIFile;
 };
 
-using CaptionMeasurer = std::function<int(std::string_view caption)>;
+using CaptionMeasurer = Callback<int(std::string_view caption)>;
 
 enum class MenuOutcome { Continue, EndProgram };
 

@@ -6,10 +6,12 @@
 
 namespace tolvane {
 
-bool Application::Guard(const std::function<void()>& handler) {
+bool Application::Guard(Callback<void()> handler) {
   try {
     handler();
     return true;
+  } catch (const std::bad_alloc&) {
+    ShowOutOfMemory();
   } catch (const std::exception& error) {
     ShowError(error);
   }
@@ -18,11 +20,13 @@ bool Application::Guard(const std::function<void()>& handler) {
 
 void Application::ShowError(const std::exception& error) {
   std::string message = error.what();
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-    message = "Out of memory";
   if (message.empty() || message.back() != '.')
     message += '.';
   platform_.MessageBox(message, title_, mb::kIconHand);
+}
+
+void Application::ShowOutOfMemory() {
+  platform_.MessageBox("Out of memory.", title_, mb::kIconHand);
 }
 
 }  // namespace tolvane

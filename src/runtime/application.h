@@ -3,8 +3,9 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 #include <string>
+
+#include "runtime/callback.h"
 
 namespace tolvane {
 
@@ -26,8 +27,10 @@ class Application {
   // Runs a handler. An error it raises is shown (stop icon, the title as
   // caption, the message with a full stop) and the rest of it is skipped.
   // False when the handler raised.
-  bool Guard(const std::function<void()>& handler);
+  bool Guard(Callback<void()> handler);
   void ShowError(const std::exception& error);
+  // The display for a failed allocation, whose own message says nothing to a user.
+  void ShowOutOfMemory();
 
  private:
   Platform& platform_;

@@ -2,12 +2,12 @@
 // peer mirrors every change and raises the events bound here.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "runtime/callback.h"
 #include "runtime/font.h"
 
 namespace tolvane {
@@ -16,6 +16,21 @@ class Control;
 class PopupMenu;
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
+
+// What a control is, for the native side that makes its peer. Forms and
+// panels are plain.
+enum class ControlKind {
+  Plain,
+  Button,
+  CheckBox,
+  Label,
+  GroupBox,
+  ListBox,
+  RichEdit,
+  Memo,
+  Image,
+  Splitter,
+};
 
 enum class Property {
   Caption,
@@ -69,11 +84,11 @@ inline constexpr unsigned short kKeyPageDown = 34;
 inline constexpr unsigned short kKeyUp = 0x26;
 inline constexpr unsigned short kKeyDown = 0x28;
 
-using NotifyEvent = std::function<void(Control& sender)>;
+using NotifyEvent = Callback<void(Control& sender)>;
 // Key down and key up: the key may be changed (0 consumes it).
-using KeyEvent = std::function<void(Control& sender, unsigned short& key, bool shift)>;
+using KeyEvent = Callback<void(Control& sender, unsigned short& key, bool shift)>;
 // A typed character (one byte); 0 consumes it.
-using KeyPressEvent = std::function<void(Control& sender, char& key)>;
+using KeyPressEvent = Callback<void(Control& sender, char& key)>;
 
 class Control {
  public:
@@ -83,6 +98,7 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   const std::string& Name() const { return name_; }
+  virtual ControlKind Kind() const { return ControlKind::Plain; }
   Control* Parent() const { return parent_; }
   const std::vector<Control*>& Children() const { return children_; }
 

@@ -1,7 +1,6 @@
 // The kinds of control the program's windows are made of.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,6 +13,7 @@ namespace tolvane {
 class Button : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::Button; }
   // The button Enter presses in a dialog; drawn with a heavier frame.
   bool IsDefault() const { return default_; }
   void SetDefault(bool isDefault) { default_ = isDefault; }
@@ -30,6 +30,7 @@ class Panel : public Control {
 class CheckBox : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::CheckBox; }
   bool Checked() const { return checked_; }
   // A change of state raises OnClick, as a click by the user does.
   void SetChecked(bool checked);
@@ -39,11 +40,12 @@ class CheckBox : public Control {
 };
 
 // Measures the width in pixels of a text in a font.
-using TextMeasurer = std::function<int(const tolvane::Font&, std::string_view)>;
+using TextMeasurer = Callback<int(const tolvane::Font&, std::string_view)>;
 
 class Label : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::Label; }
   // With a measurer the label sizes its width to its caption.
   void SetAutoSize(TextMeasurer measurer);
 
@@ -57,6 +59,7 @@ class Label : public Control {
 class GroupBox : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::GroupBox; }
   // The frame and the caption band take their share of the area: the caption
   // band is as high as the caption's font, and the frame is two pixels wide.
   Rect AlignArea() const override;
@@ -65,6 +68,7 @@ class GroupBox : public Control {
 class ListBox : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::ListBox; }
   const std::vector<std::string>& Items() const { return items_; }
   void AddItem(std::string_view item);
   void ClearItems();
@@ -94,6 +98,7 @@ inline constexpr int kAlignLeft = 0;
 class RichEdit : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::RichEdit; }
   void Clear();
   void SetText(std::string_view text);
   void AddLine(std::string_view line);
@@ -132,6 +137,7 @@ class RichEdit : public Control {
 class Memo : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::Memo; }
   const std::vector<std::string>& Lines() const { return lines_; }
   void SetLines(std::vector<std::string> lines);
   // Lines separated by CR LF.
@@ -147,6 +153,7 @@ class Memo : public Control {
 class Image : public Control {
  public:
   using Control::Control;
+  ControlKind Kind() const override { return ControlKind::Image; }
   bool ShowsProgramIcon() const { return programIcon_; }
   void SetProgramIcon(bool shown);
 
@@ -157,6 +164,7 @@ class Image : public Control {
 class Splitter : public Control {
  public:
   Splitter(std::string name, Control* parent, Control& resized, int minSize);
+  ControlKind Kind() const override { return ControlKind::Splitter; }
   // A drag step that puts the splitter's left edge at `left` (parent
   // coordinates). Changes the resized control's width within the limits, and
   // raises OnMoved when it changed.

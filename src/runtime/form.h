@@ -2,7 +2,6 @@
 // client area, and the controls placed in it.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "runtime/application.h"
@@ -54,7 +53,7 @@ class Form : public Control {
   void SetModalResult(int result) { modalResult_ = result; }
 
   NotifyEvent OnResize;
-  std::function<void(Control& sender, bool& canClose)> OnCloseQuery;
+  Callback<void(Control& sender, bool& canClose)> OnCloseQuery;
 
  private:
   Application& app_;

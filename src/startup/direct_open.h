@@ -2,11 +2,11 @@
 // placeholders and parameters, without any window.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "menu/selection_state.h"
+#include "runtime/callback.h"
 #include "startup/startup_folders.h"
 
 namespace tolvane {
@@ -15,12 +15,12 @@ namespace tolvane {
 struct DirectOpenHooks {
   // Opens through the shell ("OPEN", no folder, shown), words a failure, and
   // gives the shell's result.
-  std::function<int(std::string_view file, std::string_view parameters)> ShellOpen;
+  Callback<int(std::string_view file, std::string_view parameters)> ShellOpen;
   // Asks whether to open `file` in Notepad (no application is associated
   // with it), and opens it there on Yes.
-  std::function<void(const std::string& file)> OfferNotepad;
+  Callback<void(const std::string& file)> OfferNotepad;
   // Asks whether to carry out the named power action, and does it on Yes.
-  std::function<void(const TargetKindState& request)> ConfirmSystemAction;
+  Callback<void(const TargetKindState& request)> ConfirmSystemAction;
 };
 
 // Resets the target-kind state and tells a "?" action (kind 9 for any word

@@ -155,24 +155,28 @@ class WindowlessPeer final : public ChildPeer {
 }  // namespace
 
 std::unique_ptr<ChildPeer> MakePeer(FormPeer& owner, Control& control) {
-  if (auto* box = dynamic_cast<CheckBox*>(&control))
-    return std::make_unique<CheckBoxPeer>(owner, *box);
-  if (dynamic_cast<Button*>(&control) != nullptr)
-    return std::make_unique<ButtonPeer>(owner, control);
-  if (dynamic_cast<Label*>(&control) != nullptr)
-    return std::make_unique<LabelPeer>(owner, control);
-  if (dynamic_cast<GroupBox*>(&control) != nullptr)
-    return std::make_unique<GroupBoxPeer>(owner, control);
-  if (auto* list = dynamic_cast<ListBox*>(&control))
-    return std::make_unique<ListBoxPeer>(owner, *list);
-  if (auto* edit = dynamic_cast<RichEdit*>(&control))
-    return std::make_unique<RichEditPeer>(owner, *edit);
-  if (auto* splitter = dynamic_cast<Splitter*>(&control))
-    return std::make_unique<SplitterPeer>(owner, *splitter);
-  if (auto* memo = dynamic_cast<Memo*>(&control))
-    return MakeMemoPeer(owner, *memo);
-  if (auto* image = dynamic_cast<Image*>(&control))
-    return MakeImagePeer(owner, *image);
+  switch (control.Kind()) {
+    case ControlKind::CheckBox:
+      return std::make_unique<CheckBoxPeer>(owner, static_cast<CheckBox&>(control));
+    case ControlKind::Button:
+      return std::make_unique<ButtonPeer>(owner, control);
+    case ControlKind::Label:
+      return std::make_unique<LabelPeer>(owner, control);
+    case ControlKind::GroupBox:
+      return std::make_unique<GroupBoxPeer>(owner, control);
+    case ControlKind::ListBox:
+      return std::make_unique<ListBoxPeer>(owner, static_cast<ListBox&>(control));
+    case ControlKind::RichEdit:
+      return std::make_unique<RichEditPeer>(owner, static_cast<RichEdit&>(control));
+    case ControlKind::Splitter:
+      return std::make_unique<SplitterPeer>(owner, static_cast<Splitter&>(control));
+    case ControlKind::Memo:
+      return MakeMemoPeer(owner, static_cast<Memo&>(control));
+    case ControlKind::Image:
+      return MakeImagePeer(owner, static_cast<Image&>(control));
+    case ControlKind::Plain:
+      break;
+  }
   return std::make_unique<WindowlessPeer>(owner, control);
 }
 

@@ -89,8 +89,9 @@ bool FormPeer::PressMnemonic(wchar_t letter) {
     return false;
   for (const auto& peer : peers_) {
     Control& control = peer->Model();
-    const bool button = dynamic_cast<Button*>(&control) != nullptr;
-    auto* box = dynamic_cast<CheckBox*>(&control);
+    const bool button = control.Kind() == ControlKind::Button;
+    auto* box =
+        control.Kind() == ControlKind::CheckBox ? static_cast<CheckBox*>(&control) : nullptr;
     if ((!button && box == nullptr) || peer->Handle() == nullptr)
       continue;
     if (!ShownOf(control) || !EnabledOf(control) || MnemonicOf(control.Caption()) != letter)
@@ -112,7 +113,7 @@ bool FormPeer::PressFocusedButton(const MSG& msg) {
   if (KeyHeld(VK_CONTROL) || KeyHeld(VK_SHIFT) || KeyHeld(VK_MENU))
     return false;
   ChildPeer* peer = PeerOf(msg.hwnd);
-  if (peer == nullptr || dynamic_cast<Button*>(&peer->Model()) == nullptr)
+  if (peer == nullptr || peer->Model().Kind() != ControlKind::Button)
     return false;
   Control& button = peer->Model();
   if (button.OnClick)
@@ -125,7 +126,7 @@ bool FormPeer::ClickShortcut(const MSG& msg) {
   if (!KeyHeld(VK_CONTROL) || KeyHeld(VK_SHIFT) || KeyHeld(VK_MENU))
     return false;
   ChildPeer* peer = PeerOf(msg.hwnd);
-  if (peer == nullptr || dynamic_cast<ListBox*>(&peer->Model()) == nullptr)
+  if (peer == nullptr || peer->Model().Kind() != ControlKind::ListBox)
     return false;
   Control& list = peer->Model();
   if (list.Popup() == nullptr)

@@ -96,7 +96,7 @@ void FormPeer::Detach() {
   form_.SetPeer(nullptr);
 }
 
-bool FormPeer::Dispatch(const std::function<void()>& handler) const {
+bool FormPeer::Dispatch(Callback<void()> handler) const {
   return form_.App().Guard(handler);
 }
 

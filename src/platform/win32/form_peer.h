@@ -2,7 +2,6 @@
 // direct children, as in a dialog, whatever their parents in the model.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,7 +40,7 @@ class FormPeer final : public ControlPeer, private WindowHook {
 
   // Runs an event handler of the model; an error it raises is shown by the
   // standard error display. False when it raised.
-  bool Dispatch(const std::function<void()>& handler) const;
+  bool Dispatch(Callback<void()> handler) const;
 
   // Where a control lies in the window's client area: its bounds moved by
   // the offsets of the containers it is in.

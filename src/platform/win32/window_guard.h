@@ -3,6 +3,7 @@
 #pragma once
 
 #include <exception>
+#include <new>
 
 #include "platform/win32/win32.h"
 #include "runtime/application.h"
@@ -14,6 +15,11 @@ template <typename Work>
 LRESULT RunGuarded(Application& app, Work&& work) noexcept {
   try {
     return work();
+  } catch (const std::bad_alloc&) {
+    try {
+      app.ShowOutOfMemory();
+    } catch (...) {
+    }
   } catch (const std::exception& error) {
     try {
       app.ShowError(error);

@@ -1,0 +1,94 @@
+#include "runtime/callback.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <string>
+
+#include "runtime/application.h"
+#include "runtime/control.h"
+#include "runtime/runtime_error.h"
+#include "support/fake_platform.h"
+
+namespace tolvane {
+namespace {
+
+using testing::FakePlatform;
+using testing::ShownMessage;
+
+int Twice(int value) {
+  return 2 * value;
+}
+
+TEST(Callback, EmptyDoesNothingAndGivesTheDefault) {
+  Callback<int(int)> empty;
+  Callback<int(int)> cleared = nullptr;
+  EXPECT_FALSE(empty);
+  EXPECT_FALSE(cleared);
+  EXPECT_EQ(empty(5), 0);
+  KeyEvent key;
+  unsigned short code = kKeyEnter;
+  Control sender("sender", nullptr);
+  key(sender, code, false);
+  EXPECT_EQ(code, kKeyEnter);
+}
+
+TEST(Callback, CallsWhatItHolds) {
+  Callback<int(int)> function = &Twice;
+  EXPECT_TRUE(function);
+  EXPECT_EQ(function(21), 42);
+
+  // As many captures as fit, each kept apart, and the handler's changes to
+  // its reference arguments reach the caller.
+  int a = 1, b = 2, c = 3;
+  std::string seen;
+  KeyEvent handler = [&a, &b, &c, &seen](Control& s, unsigned short& k, bool shift) {
+    seen = s.Name() + (shift ? "+" : "-") + std::to_string(a + b + c);
+    k = 0;
+  };
+  Control sender("ListBox1", nullptr);
+  unsigned short code = kKeyDown;
+  handler(sender, code, true);
+  EXPECT_EQ(seen, "ListBox1+6");
+  EXPECT_EQ(code, 0);
+
+  // A copy holds the same binding; replacing the original leaves it alone.
+  KeyEvent copy = handler;
+  handler = nullptr;
+  a = 10;
+  code = kKeyUp;
+  copy(sender, code, false);
+  EXPECT_EQ(seen, "ListBox1-15");
+  EXPECT_FALSE(handler);
+}
+
+TEST(ApplicationGuard, ShowsWhatAHandlerRaised) {
+  struct Case {
+    const char* name;
+    Callback<void()> handler;
+    const char* shown;  // nullptr: nothing shown, the handler ran through
+  } cases[] = {
+      {"quiet", [] {}, nullptr},
+      {"runtime error", [] { throw RuntimeError("File access denied"); }, "File access denied."},
+      {"full stop kept", [] { throw RuntimeError("Done."); }, "Done."},
+      {"empty message", [] { throw RuntimeError(""); }, "."},
+      {"failed allocation", [] { throw std::bad_alloc(); }, "Out of memory."},
+      {"array too long", [] { throw std::bad_array_new_length(); }, "Out of memory."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakePlatform platform;
+    Application app(platform);
+    app.SetTitle("Tolvane");
+    EXPECT_EQ(app.Guard(c.handler), c.shown == nullptr);
+    if (c.shown == nullptr) {
+      EXPECT_TRUE(platform.messages.empty());
+    } else {
+      ASSERT_EQ(platform.messages.size(), 1u);
+      EXPECT_EQ(platform.messages[0], (ShownMessage{c.shown, "Tolvane", 0x10}));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tolvane
