@@ -15,9 +15,18 @@ target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 # What only the 32-bit build can get wrong (a function pointer without its
 # calling convention, a pointer squeezed into a 32-bit integer) shows up as a
 # warning (-Wcast-function-type is part of -Wextra): it fails the build.
+#
+# Size: nothing asks a type for its name or casts by run-time type (-fno-rtti;
+# exceptions keep the type information they need). The linker cannot drop
+# what the unwind tables refer to, and it merges only the inline functions
+# that keep their own names: the private copies GCC makes per object, of
+# constructors and destructors in one body (-fdeclone-ctor-dtor, part of -Os)
+# and of functions with fewer or simpler parameters (-fipa-sra), were a few
+# kilobytes of the same library code again and again.
 foreach(_tolvane_target tolvane tolvane_core)
   target_compile_options(${_tolvane_target} PRIVATE
-                         $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -fno-rtti -Werror>)
+                         $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -fno-rtti
+                         -fno-declone-ctor-dtor -fno-ipa-sra -Werror>)
 endforeach()
 target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
                     -Wl,--nxcompat,--dynamicbase -mwindows)

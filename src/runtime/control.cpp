@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-Control::Control(std::string name, Control* parent) : name_(std::move(name)), parent_(parent) {
+Control::Control(std::string_view name, Control* parent) : name_(name), parent_(parent) {
   if (parent_ != nullptr)
     parent_->children_.push_back(this);
 }

@@ -92,7 +92,7 @@ using KeyPressEvent = Callback<void(Control& sender, char& key)>;
 
 class Control {
  public:
-  Control(std::string name, Control* parent);
+  Control(std::string_view name, Control* parent);
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;

@@ -147,8 +147,8 @@ void Image::SetProgramIcon(bool shown) {
   Notify(Property::Content);
 }
 
-Splitter::Splitter(std::string name, Control* parent, Control& resized, int minSize)
-    : Control(std::move(name), parent), resized_(resized), minSize_(minSize) {}
+Splitter::Splitter(std::string_view name, Control* parent, Control& resized, int minSize)
+    : Control(name, parent), resized_(resized), minSize_(minSize) {}
 
 int Splitter::MaxSize() const {
   // What the other side of the splitter needs to keep: the minimum, and every
@@ -175,16 +175,16 @@ void Splitter::DragTo(int left) {
     OnMoved(*this);
 }
 
-MenuItem::MenuItem(std::string name, std::string caption, unsigned short shortcut)
-    : name_(std::move(name)), caption_(std::move(caption)), shortcut_(shortcut) {}
+MenuItem::MenuItem(std::string_view name, std::string_view caption, unsigned short shortcut)
+    : name_(name), caption_(caption), shortcut_(shortcut) {}
 
 void MenuItem::Click(Control& sender) {
   if (enabled_ && OnClick)
     OnClick(sender);
 }
 
-MenuItem& PopupMenu::Add(std::string name, std::string caption, unsigned short shortcut) {
-  items_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption), shortcut));
+MenuItem& PopupMenu::Add(std::string_view name, std::string_view caption, unsigned short shortcut) {
+  items_.push_back(std::make_unique<MenuItem>(name, caption, shortcut));
   return *items_.back();
 }
 

@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-Form::Form(std::string name, Application& app) : Control(std::move(name), nullptr), app_(app) {
+Form::Form(std::string_view name, Application& app) : Control(name, nullptr), app_(app) {
   SetVisible(false);
 }
 
