@@ -3,6 +3,7 @@
 #include "aboutbox1/version_info.h"
 #include "menu/sounds.h"
 #include "platform/platform.h"
+#include "runtime/design.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text_lines.h"
 
@@ -15,10 +16,23 @@ namespace {
 const char* const kUiGothic = "MS UI Gothic";
 const char* const kCaptionReadme = "バージョン情報";
 
-void Design(Control& c, Rect bounds, int tabOrder) {
-  c.SetBounds(bounds);
-  c.SetTabOrder(tabOrder);
-}
+// In the order of the controls in TAboutBox.
+const ControlDesign kDesigns[] = {
+    // GroupBox1
+    {.bounds = {8, 8, 369, 137}, .tabOrder = 0, .fontFace = kUiGothic, .caption = "詳細情報"},
+    // Label2
+    {.bounds = {63, 32, 209, 12}, .fontFace = kUiGothic, .caption = "Copyright (C) Tolvane"},
+    // ProductName
+    {.bounds = {48, 16, 156, 13}, .fontFace = kUiGothic, .fontHeight = 13, .caption = "Tolvane"},
+    // ProgramIcon
+    {.bounds = {8, 16, 33, 33}},
+    // Label1
+    {.bounds = {208, 16, 43, 13}, .fontFace = kUiGothic, .fontHeight = 13, .caption = "Version"},
+    // Memo1
+    {.bounds = {8, 56, 353, 73}, .tabOrder = 0, .fontFace = kUiGothic},
+    // OKButton
+    {.bounds = {278, 20, 75, 25}, .tabOrder = 1, .fontFace = kUiGothic, .caption = "OK(&O)"},
+};
 
 }  // namespace
 
@@ -39,28 +53,11 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
       sounds_(sounds) {
   SetCaption(kCaptionReadme);
   SetBorderStyle(BorderStyle::Dialog);
-  const Font dialogFont{kUiGothic, 12};
-  const Font titleFont{kUiGothic, 13};
-  SetFont(dialogFont);
-  for (Control* c : std::initializer_list<Control*>{&GroupBox1, &Label2, &Memo1, &OKButton})
-    c->SetFont(dialogFont);
-  ProductName.SetFont(titleFont);
-  Label1.SetFont(titleFont);
-
-  Design(GroupBox1, {8, 8, 369, 137}, 0);
-  Design(Label2, {63, 32, 209, 12}, -1);
-  Design(ProductName, {48, 16, 156, 13}, -1);
-  Design(ProgramIcon, {8, 16, 33, 33}, -1);
-  Design(Label1, {208, 16, 43, 13}, -1);
-  Design(Memo1, {8, 56, 353, 73}, 0);
-  Design(OKButton, {278, 20, 75, 25}, 1);
-
-  GroupBox1.SetCaption("詳細情報");
-  Label2.SetCaption("Copyright (C) Tolvane");
-  ProductName.SetCaption("Tolvane");
+  SetFont(Font{kUiGothic, 12});
+  Control* const controls[] = {&GroupBox1, &Label2, &ProductName, &ProgramIcon,
+                               &Label1,    &Memo1,  &OKButton};
+  ApplyDesigns(controls, kDesigns);
   ProgramIcon.SetProgramIcon(true);
-  Label1.SetCaption("Version");
-  OKButton.SetCaption("OK(&O)");
   OKButton.SetDefault(true);
   for (Label* label : {&Label2, &ProductName, &Label1})
     label->SetAutoSize([&app](const Font& font, std::string_view text) {

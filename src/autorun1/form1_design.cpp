@@ -1,6 +1,7 @@
 // The main window's controls as designed: places, captions, hints, fonts.
 #include "autorun1/form1.h"
 #include "platform/platform.h"
+#include "runtime/design.h"
 
 namespace tolvane {
 
@@ -9,23 +10,108 @@ namespace {
 const char* const kPGothic = "ＭＳ Ｐゴシック";
 const char* const kGothic = "ＭＳ ゴシック";
 
-Font PGothic(int height) {
-  return Font{kPGothic, height};
-}
-
-void Design(Control& c, Rect bounds, int tabOrder, Align align = Align::None) {
-  c.SetBounds(bounds);
-  c.SetTabOrder(tabOrder);
-  c.SetAlign(align);
-}
-
-void SetHintOf(Control& c, const char* hint, bool shown) {
-  c.SetHint(hint);
-  c.SetShowHint(shown);
-}
-
 constexpr unsigned short kCtrlR = 0x4000 + 'R';
 constexpr unsigned short kCtrlO = 0x4000 + 'O';
+
+// In the order of the controls in TForm1. Spacer panels keep margins only and
+// never take the focus.
+const ControlDesign kDesigns[] = {
+    // Splitter
+    {.bounds = {233, 8, 8, 308},
+     .align = Align::Left,
+     .hint = "「ターゲット選択」と「テキスト」の幅を変更します。"},
+    // Label1
+    {.bounds = {256, 16, 42, 12}, .fontFace = kPGothic, .caption = "テキスト"},
+    // lblListWidth
+    {.bounds = {248, 288, 64, 13},
+     .fontFace = kPGothic,
+     .fontHeight = 13,
+     .caption = "lblListWidth"},
+    // Panel1
+    {.bounds = {0, 0, 503, 8}, .align = Align::Top},
+    // RichEdit1
+    {.bounds = {248, 32, 241, 249},
+     .tabOrder = 4,
+     .fontFace = kGothic,
+     .fontHeight = 8,
+     .hint = "テキスト",
+     .showHint = true},
+    // CheckBox1
+    {.bounds = {288, 288, 97, 17},
+     .tabOrder = 7,
+     .fontFace = kPGothic,
+     .caption = "右端で折り返す",
+     .hint = "チェックを入れた場合、テキストを右端で折り返します。",
+     .showHint = true},
+    // CheckBox2
+    {.bounds = {392, 288, 105, 17},
+     .tabOrder = 8,
+     .fontFace = kPGothic,
+     .caption = "ﾃｷｽﾄを表示する",
+     .hint = "チェックを入れた場合、テキストを表示します。",
+     .showHint = true},
+    // Panel3
+    {.bounds = {0, 8, 7, 308}, .align = Align::Left},
+    // GroupBox1
+    {.bounds = {7, 8, 226, 308},
+     .tabOrder = 0,
+     .align = Align::Left,
+     .fontFace = kPGothic,
+     .fontHeight = 13,
+     .caption = "ターゲット選択",
+     .hint = "ターゲットを選択します。"},
+    // ListBox1
+    {.bounds = {10, 18, 206, 280},
+     .tabOrder = 0,
+     .align = Align::Client,
+     .fontFace = kPGothic,
+     .fontHeight = 13,
+     .showHint = true},
+    // Panel4 to Panel7
+    {.bounds = {2, 15, 222, 3}, .align = Align::Top},
+    {.bounds = {2, 18, 8, 280}, .align = Align::Left},
+    {.bounds = {216, 18, 8, 280}, .align = Align::Right},
+    {.bounds = {2, 298, 222, 8}, .align = Align::Bottom},
+    // Button5
+    {.bounds = {336, 7, 75, 17},
+     .tabOrder = 5,
+     .fontFace = kPGothic,
+     .caption = "CD表示(&D)",
+     .hint = "CDの内容を表示します。",
+     .showHint = true},
+    // Button3
+    {.bounds = {420, 7, 75, 17},
+     .tabOrder = 6,
+     .fontFace = kPGothic,
+     .caption = "About(&A)",
+     .hint = "バージョン情報を表示します。",
+     .showHint = true},
+    // Panel8
+    {.bounds = {0, 316, 503, 30}, .align = Align::Bottom},
+    // Button1
+    {.bounds = {256, 312, 75, 25},
+     .tabOrder = 1,
+     .fontFace = kPGothic,
+     .caption = "実行(&R)",
+     .hint = "実行",
+     .showHint = true},
+    // Button4
+    {.bounds = {336, 312, 75, 25},
+     .tabOrder = 2,
+     .fontFace = kPGothic,
+     .caption = "ﾌｫﾙﾀﾞ(&O)",
+     .hint = "選択したファイルがあるフォルダを表示します。",
+     .showHint = true},
+    // Button2
+    {.bounds = {416, 312, 75, 25},
+     .tabOrder = 3,
+     .fontFace = kPGothic,
+     .caption = "閉じる(&X)",
+     .hint = "ランチャーを終了します。",
+     .showHint = true},
+    // RichEdit2
+    {.bounds = {424, 56, 33, 33}, .fontFace = kPGothic, .hint = "ﾃｷｽﾄ", .showHint = true},
+};
 
 }  // namespace
 
@@ -62,75 +148,21 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
       N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kCtrlO)),
       args_(std::move(args)) {
   SetCaption("Tolvane");
-  SetFont(PGothic(12));
+  SetFont(Font{kPGothic, 12});
   SetBounds({273, 227, 0, 0});
 
-  // Fonts first: the group box's caption band depends on its font.
-  Label1.SetFont(PGothic(12));
-  lblListWidth.SetFont(PGothic(13));
-  GroupBox1.SetFont(PGothic(13));
-  ListBox1.SetFont(PGothic(13));
-  RichEdit1.SetFont(Font{kGothic, 8});
-  RichEdit2.SetFont(PGothic(12));
-  for (Control* c : std::initializer_list<Control*>{&CheckBox1, &CheckBox2, &Button4})
-    c->SetFont(GetFont());
-  for (Control* c : std::initializer_list<Control*>{&Button5, &Button3, &Button1, &Button2})
-    c->SetFont(PGothic(12));
+  Control* const controls[] = {
+      &Splitter, &Label1,    &lblListWidth, &Panel1,  &RichEdit1, &CheckBox1, &CheckBox2,
+      &Panel3,   &GroupBox1, &ListBox1,     &Panel4,  &Panel5,    &Panel6,    &Panel7,
+      &Button5,  &Button3,   &Panel8,       &Button1, &Button4,   &Button2,   &RichEdit2};
+  ApplyDesigns(controls, kDesigns);
 
-  Design(Splitter, {233, 8, 8, 308}, -1, Align::Left);
-  Design(Label1, {256, 16, 42, 12}, -1);
-  Design(lblListWidth, {248, 288, 64, 13}, -1);
-  Design(Panel1, {0, 0, 503, 8}, 9, Align::Top);
-  Design(RichEdit1, {248, 32, 241, 249}, 4);
-  Design(CheckBox1, {288, 288, 97, 17}, 7);
-  Design(CheckBox2, {392, 288, 105, 17}, 8);
-  Design(Panel3, {0, 8, 7, 308}, 10, Align::Left);
-  Design(GroupBox1, {7, 8, 226, 308}, 0, Align::Left);
-  Design(ListBox1, {10, 18, 206, 280}, 0, Align::Client);
-  Design(Panel4, {2, 15, 222, 3}, 1, Align::Top);
-  Design(Panel5, {2, 18, 8, 280}, 2, Align::Left);
-  Design(Panel6, {216, 18, 8, 280}, 3, Align::Right);
-  Design(Panel7, {2, 298, 222, 8}, 4, Align::Bottom);
-  Design(Button5, {336, 7, 75, 17}, 5);
-  Design(Button3, {420, 7, 75, 17}, 6);
-  Design(Panel8, {0, 316, 503, 30}, 11, Align::Bottom);
-  Design(Button1, {256, 312, 75, 25}, 1);
-  Design(Button4, {336, 312, 75, 25}, 2);
-  Design(Button2, {416, 312, 75, 25}, 3);
-  Design(RichEdit2, {424, 56, 33, 33}, 12);
-  // Spacers keep margins only and never take the focus.
-  for (Control* c : {&Panel1, &Panel3, &Panel4, &Panel5, &Panel6, &Panel7, &Panel8})
-    c->SetTabOrder(-1);
-  RichEdit2.SetTabOrder(-1);
-
-  SetHintOf(Splitter, "「ターゲット選択」と「テキスト」の幅を変更します。", false);
-  Label1.SetCaption("テキスト");
-  lblListWidth.SetCaption("lblListWidth");
   lblListWidth.SetVisible(false);
-  GroupBox1.SetCaption("ターゲット選択");
-  SetHintOf(GroupBox1, "ターゲットを選択します。", false);
-  ListBox1.SetShowHint(true);
-  SetHintOf(RichEdit1, "テキスト", true);
-  SetHintOf(RichEdit2, "ﾃｷｽﾄ", true);
   RichEdit2.SetVisible(false);
   RichEdit2.SetWordWrap(false);
   RichEdit2.SetBackgroundColor(kColorButtonFace);
-  CheckBox1.SetCaption("右端で折り返す");
-  SetHintOf(CheckBox1, "チェックを入れた場合、テキストを右端で折り返します。", true);
-  CheckBox2.SetCaption("ﾃｷｽﾄを表示する");
-  SetHintOf(CheckBox2, "チェックを入れた場合、テキストを表示します。", true);
-  Button5.SetCaption("CD表示(&D)");
-  SetHintOf(Button5, "CDの内容を表示します。", true);
-  Button3.SetCaption("About(&A)");
-  SetHintOf(Button3, "バージョン情報を表示します。", true);
-  Button1.SetCaption("実行(&R)");
-  SetHintOf(Button1, "実行", true);
   Button1.SetEnabled(false);
-  Button4.SetCaption("ﾌｫﾙﾀﾞ(&O)");
-  SetHintOf(Button4, "選択したファイルがあるフォルダを表示します。", true);
   Button4.SetEnabled(false);
-  Button2.SetCaption("閉じる(&X)");
-  SetHintOf(Button2, "ランチャーを終了します。", true);
   N4.SetHint("選択したファイルが置いてあるフォルダを開きます。");
 
   RichEdit1.SetPopup(&PopupMenu1);

@@ -4,6 +4,17 @@
 
 namespace tolvane {
 
+void SortByKey(std::vector<Control*>& controls, int (*key)(const Control&)) {
+  for (std::size_t i = 1; i < controls.size(); ++i) {
+    Control* const moved = controls[i];
+    const int movedKey = key(*moved);
+    std::size_t j = i;
+    for (; j > 0 && key(*controls[j - 1]) > movedKey; --j)
+      controls[j] = controls[j - 1];
+    controls[j] = moved;
+  }
+}
+
 Control::Control(std::string_view name, Control* parent) : name_(name), parent_(parent) {
   if (parent_ != nullptr)
     parent_->children_.push_back(this);
@@ -64,8 +75,7 @@ void Control::Realign() {
     for (Control* child : children_)
       if (child->align_ == pass && child->visible_)
         group.push_back(child);
-    std::stable_sort(group.begin(), group.end(),
-                     [](const Control* a, const Control* b) { return a->dockKey_ < b->dockKey_; });
+    SortByKey(group, [](const Control& c) { return c.dockKey_; });
     for (Control* c : group) {
       const Rect& b = c->bounds_;
       switch (pass) {

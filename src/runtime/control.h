@@ -90,6 +90,10 @@ using KeyEvent = Callback<void(Control& sender, unsigned short& key, bool shift)
 // A typed character (one byte); 0 consumes it.
 using KeyPressEvent = Callback<void(Control& sender, char& key)>;
 
+// Orders controls by a key; controls with equal keys keep their order. The
+// lists are a window's few controls: a plain insertion sort serves them.
+void SortByKey(std::vector<Control*>& controls, int (*key)(const Control&));
+
 class Control {
  public:
   Control(std::string_view name, Control* parent);

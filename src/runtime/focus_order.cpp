@@ -1,7 +1,5 @@
 #include "runtime/focus_order.h"
 
-#include <algorithm>
-
 #include "runtime/control.h"
 
 namespace tolvane {
@@ -12,9 +10,7 @@ void Collect(const Control& parent, std::vector<Control*>& out) {
   for (Control* c : parent.Children())
     if (c->TabOrder() >= 0 && c->Visible() && c->Enabled())
       siblings.push_back(c);
-  std::stable_sort(siblings.begin(), siblings.end(), [](const Control* a, const Control* b) {
-    return a->TabOrder() < b->TabOrder();
-  });
+  SortByKey(siblings, [](const Control& c) { return c.TabOrder(); });
   for (Control* c : siblings) {
     if (c->Children().empty())
       out.push_back(c);

@@ -13,16 +13,18 @@ COLORREF NativeColor(Color color) {
 }
 
 GdiObjects::~GdiObjects() {
-  for (const auto& [key, font] : fonts_)
-    DeleteObject(font);
-  for (const auto& [color, brush] : brushes_)
-    DeleteObject(brush);
+  for (const MadeFont& made : fonts_)
+    DeleteObject(made.handle);
+  for (const MadeBrush& made : brushes_)
+    DeleteObject(made.handle);
 }
 
 HFONT GdiObjects::FontOf(const Font& font) {
-  const FontKey key{font.face, font.height, font.charset};
-  if (auto it = fonts_.find(key); it != fonts_.end())
-    return it->second;
+  // The colour is the text's, not the font's.
+  for (const MadeFont& made : fonts_)
+    if (made.font.face == font.face && made.font.height == font.height &&
+        made.font.charset == font.charset)
+      return made.handle;
   LOGFONTW log{};
   // A negative height asks for the character height, internal leading excluded.
   log.lfHeight = -font.height;
@@ -36,7 +38,7 @@ HFONT GdiObjects::FontOf(const Font& font) {
   std::copy_n(face.c_str(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), log.lfFaceName);
   HFONT handle = CreateFontIndirectW(&log);
   if (handle != nullptr)
-    fonts_.emplace(key, handle);
+    fonts_.push_back({font, handle});
   return handle;
 }
 
@@ -44,11 +46,12 @@ HBRUSH GdiObjects::BrushOf(Color color) {
   if (IsSystemColor(color))
     return GetSysColorBrush(static_cast<int>(color & 0xFF));
   const COLORREF rgb = NativeColor(color);
-  if (auto it = brushes_.find(rgb); it != brushes_.end())
-    return it->second;
+  for (const MadeBrush& made : brushes_)
+    if (made.color == rgb)
+      return made.handle;
   HBRUSH brush = CreateSolidBrush(rgb);
   if (brush != nullptr)
-    brushes_.emplace(rgb, brush);
+    brushes_.push_back({rgb, brush});
   return brush;
 }
 

@@ -1,8 +1,7 @@
 // Fonts, colours and brushes of the control models as GDI objects.
 #pragma once
 
-#include <map>
-#include <tuple>
+#include <vector>
 
 #include "platform/win32/win32.h"
 #include "runtime/font.h"
@@ -26,9 +25,17 @@ class GdiObjects {
   HBRUSH BrushOf(Color color);
 
  private:
-  using FontKey = std::tuple<std::string, int, int>;
-  std::map<FontKey, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
+  // A window uses a handful of each: a list searched in turn serves.
+  struct MadeFont {
+    Font font;
+    HFONT handle;
+  };
+  struct MadeBrush {
+    COLORREF color;
+    HBRUSH handle;
+  };
+  std::vector<MadeFont> fonts_;
+  std::vector<MadeBrush> brushes_;
 };
 
 }  // namespace tolvane::win32
