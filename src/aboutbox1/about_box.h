@@ -19,7 +19,7 @@ extern int AboutTextState;
 // "1.9.8.0" shows as 1.98: the first three characters and the fifth.
 std::string VersionLabelText(const std::string& fileVersion);
 
-class TAboutBox : public Form {
+class TAboutBox final : public Form {
  public:
   // The main window's folders and sounds; they outlive the box.
   TAboutBox(Application& app, const StartupFolders& folders, const SoundSettings& sounds);

@@ -18,7 +18,7 @@ namespace tolvane {
 class Platform;
 struct DirectOpenHooks;
 
-class TForm1 : public Form {
+class TForm1 final : public Form {
  public:
   // `args` is the split command line, the program name first.
   TForm1(Application& app, std::vector<std::string> args);

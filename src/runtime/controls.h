@@ -10,7 +10,7 @@
 
 namespace tolvane {
 
-class Button : public Control {
+class Button final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::Button; }
@@ -22,12 +22,12 @@ class Button : public Control {
   bool default_ = false;
 };
 
-class Panel : public Control {
+class Panel final : public Control {
  public:
   using Control::Control;
 };
 
-class CheckBox : public Control {
+class CheckBox final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::CheckBox; }
@@ -42,7 +42,7 @@ class CheckBox : public Control {
 // Measures the width in pixels of a text in a font.
 using TextMeasurer = Callback<int(const tolvane::Font&, std::string_view)>;
 
-class Label : public Control {
+class Label final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::Label; }
@@ -56,7 +56,7 @@ class Label : public Control {
   TextMeasurer measurer_;
 };
 
-class GroupBox : public Control {
+class GroupBox final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::GroupBox; }
@@ -65,7 +65,7 @@ class GroupBox : public Control {
   Rect AlignArea() const override;
 };
 
-class ListBox : public Control {
+class ListBox final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::ListBox; }
@@ -95,7 +95,7 @@ inline constexpr int kAlignLeft = 0;
 
 // Rich-text pane. Its content is plain text or an RTF document; the peer
 // renders it, and reads the text back as the control holds it.
-class RichEdit : public Control {
+class RichEdit final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::RichEdit; }
@@ -134,7 +134,7 @@ class RichEdit : public Control {
 
 // Multi-line text: read-only here, wrapped at the right edge, with a vertical
 // scroll bar.
-class Memo : public Control {
+class Memo final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::Memo; }
@@ -150,7 +150,7 @@ class Memo : public Control {
 };
 
 // A picture. The program shows only its own icon, stretched to the control.
-class Image : public Control {
+class Image final : public Control {
  public:
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::Image; }
@@ -161,7 +161,7 @@ class Image : public Control {
   bool programIcon_ = false;
 };
 
-class Splitter : public Control {
+class Splitter final : public Control {
  public:
   Splitter(std::string_view name, Control* parent, Control& resized, int minSize);
   ControlKind Kind() const override { return ControlKind::Splitter; }

@@ -55,6 +55,10 @@ class Form : public Control {
   NotifyEvent OnResize;
   Callback<void(Control& sender, bool& canClose)> OnCloseQuery;
 
+ protected:
+  // A window is deleted as what it is (see Control).
+  ~Form() = default;
+
  private:
   Application& app_;
   int clientWidth_ = 0;

@@ -1,12 +1,13 @@
-#include "runtime/callback.h"
-
 #include <gtest/gtest.h>
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "runtime/application.h"
-#include "runtime/control.h"
+#include "runtime/callback.h"
+#include "runtime/controls.h"
+#include "runtime/design.h"
 #include "runtime/runtime_error.h"
 #include "support/fake_platform.h"
 
@@ -28,7 +29,7 @@ TEST(Callback, EmptyDoesNothingAndGivesTheDefault) {
   EXPECT_EQ(empty(5), 0);
   KeyEvent key;
   unsigned short code = kKeyEnter;
-  Control sender("sender", nullptr);
+  Panel sender("sender", nullptr);
   key(sender, code, false);
   EXPECT_EQ(code, kKeyEnter);
 }
@@ -46,7 +47,7 @@ TEST(Callback, CallsWhatItHolds) {
     seen = s.Name() + (shift ? "+" : "-") + std::to_string(a + b + c);
     k = 0;
   };
-  Control sender("ListBox1", nullptr);
+  Panel sender("ListBox1", nullptr);
   unsigned short code = kKeyDown;
   handler(sender, code, true);
   EXPECT_EQ(seen, "ListBox1+6");
@@ -88,6 +89,61 @@ TEST(ApplicationGuard, ShowsWhatAHandlerRaised) {
       EXPECT_EQ(platform.messages[0], (ShownMessage{c.shown, "Tolvane", 0x10}));
     }
   }
+}
+
+TEST(SortByKey, EqualKeysKeepTheirOrder) {
+  Panel parent("parent", nullptr);
+  const int keys[] = {3, 1, 2, 1, 3, 0};
+  const char* const names[] = {"a", "b", "c", "d", "e", "f"};
+  std::vector<Panel*> panels;
+  for (int i = 0; i < 6; ++i) {
+    panels.push_back(new Panel(names[i], &parent));
+    panels.back()->SetTabOrder(keys[i]);
+  }
+  std::vector<Control*> sorted(parent.Children());
+  SortByKey(sorted, [](const Control& c) { return c.TabOrder(); });
+  std::string order;
+  for (const Control* c : sorted)
+    order += c->Name();
+  EXPECT_EQ(order, "fbdcae");
+  std::vector<Control*> none;
+  SortByKey(none, [](const Control& c) { return c.TabOrder(); });
+  EXPECT_TRUE(none.empty());
+  for (Panel* p : panels)
+    delete p;
+}
+
+TEST(ApplyDesigns, SetsWhatEachRowGivesAndKeepsTheRest) {
+  Panel form("form", nullptr);
+  Label label("label", &form);
+  Button button("button", &form);
+  label.SetCaption("kept");
+  const Font before = label.GetFont();
+  Control* const controls[] = {&label, &button};
+  const ControlDesign designs[] = {
+      {.bounds = {1, 2, 3, 4}, .hint = "tip"},
+      {.bounds = {5, 6, 7, 8},
+       .tabOrder = 2,
+       .align = Align::Bottom,
+       .fontFace = "face",
+       .fontHeight = 13,
+       .caption = "OK",
+       .showHint = true},
+  };
+  ApplyDesigns(controls, designs);
+  EXPECT_EQ(label.Bounds(), (Rect{1, 2, 3, 4}));
+  EXPECT_EQ(label.TabOrder(), -1);
+  EXPECT_EQ(label.GetAlign(), Align::None);
+  EXPECT_EQ(label.GetFont(), before);
+  EXPECT_EQ(label.Caption(), "kept");
+  EXPECT_EQ(label.Hint(), "tip");
+  EXPECT_FALSE(label.ShowHint());
+  EXPECT_EQ(button.TabOrder(), 2);
+  EXPECT_EQ(button.GetAlign(), Align::Bottom);
+  EXPECT_EQ(button.GetFont(), (Font{"face", 13}));
+  EXPECT_EQ(button.Caption(), "OK");
+  EXPECT_EQ(button.Hint(), "");
+  EXPECT_TRUE(button.ShowHint());
 }
 
 }  // namespace
