@@ -5,11 +5,16 @@
 //   a demangler and a printf;
 // - its helpers that raise std::length_error, std::out_of_range and their
 //   kind build those with a second, reference-counted string type.
+// - its record of the exceptions being handled is kept per thread in an
+//   emulation of thread-local storage, with its own locks and keys.
 // Here a terminate ends the process the same way, and those helpers raise a
-// std::exception that carries its message in place. Nothing catches the
+// std::exception that carries its message in place. The program's code runs
+// on the window thread alone (the system's own threads never run it), so one
+// record serves. Nothing catches the
 // standard types by name: the window procedures' guard catches std::exception,
 // and a library error stays shown by the standard error display.
 #include <bits/functexcept.h>
+#include <cxxabi.h>
 
 #include <cstdarg>
 #include <cstdlib>
@@ -105,3 +110,24 @@ void __throw_out_of_range_fmt(const char* format, ...) {
 }
 
 }  // namespace std
+
+// The layout the C++ ABI gives the record: the exceptions being handled, and
+// the count of those thrown and not yet caught.
+namespace {
+struct ExceptionRecord {
+  void* caughtExceptions;
+  unsigned int uncaughtExceptions;
+};
+ExceptionRecord exceptionRecord;
+}  // namespace
+
+namespace __cxxabiv1 {
+
+extern "C" __cxa_eh_globals* __cxa_get_globals() noexcept {
+  return reinterpret_cast<__cxa_eh_globals*>(&exceptionRecord);
+}
+extern "C" __cxa_eh_globals* __cxa_get_globals_fast() noexcept {
+  return reinterpret_cast<__cxa_eh_globals*>(&exceptionRecord);
+}
+
+}  // namespace __cxxabiv1
