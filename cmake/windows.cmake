@@ -22,11 +22,14 @@ target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 # that keep their own names: the private copies GCC makes per object, of
 # constructors and destructors in one body (-fdeclone-ctor-dtor, part of -Os)
 # and of functions with fewer or simpler parameters (-fipa-sra), were a few
-# kilobytes of the same library code again and again.
+# kilobytes of the same library code again and again. Only the smallest
+# functions are inlined: a call is shorter than another copy of the library's
+# string code with its landing pads.
 foreach(_tolvane_target tolvane tolvane_core)
   target_compile_options(${_tolvane_target} PRIVATE
                          $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -fno-rtti
-                         -fno-declone-ctor-dtor -fno-ipa-sra -Werror>)
+                         -fno-declone-ctor-dtor -fno-ipa-sra --param=max-inline-insns-size=4
+                         -Werror>)
 endforeach()
 target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
                     -Wl,--nxcompat,--dynamicbase -mwindows)
