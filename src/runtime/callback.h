@@ -47,7 +47,8 @@ class Callback<R(Args...)> {
   }
   static R Nothing(const Storage&, Args...) { return R(); }
 
-  Storage storage_{};
+  // Bytes the callable does not use stay unset: they are only ever copied.
+  Storage storage_;
   R (*invoke_)(const Storage&, Args...) = &Nothing;
 };
 
