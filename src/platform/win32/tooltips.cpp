@@ -1,5 +1,6 @@
 #include "platform/win32/tooltips.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/text_conversion.h"
@@ -31,11 +32,12 @@ void Tooltips::Set(HWND control, std::string_view hint) {
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = owner_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  const bool known = tools_.count(control) != 0;
+  const auto listed = std::find(tools_.begin(), tools_.end(), control);
+  const bool known = listed != tools_.end();
   if (text.empty()) {
     if (known) {
       SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-      tools_.erase(control);
+      tools_.erase(listed);
     }
     return;
   }
@@ -43,14 +45,15 @@ void Tooltips::Set(HWND control, std::string_view hint) {
   if (known) {
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   } else if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
-    tools_.insert(control);
+    tools_.push_back(control);
   }
 }
 
 void Tooltips::SetArea(HWND control, std::string_view hint) {
   if (tooltip_ == nullptr || control == nullptr)
     return;
-  const auto known = areas_.find(control);
+  const auto known = std::find_if(areas_.begin(), areas_.end(),
+                                  [control](const auto& area) { return area.first == control; });
   if (hint.empty() && known == areas_.end())
     return;
   std::wstring text = Widen(hint);
@@ -67,7 +70,7 @@ void Tooltips::SetArea(HWND control, std::string_view hint) {
   tool.lpszText = text.empty() ? none : text.data();
   if (known == areas_.end()) {
     if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
-      areas_.emplace(control, tool.uId);
+      areas_.emplace_back(control, tool.uId);
     return;
   }
   SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));

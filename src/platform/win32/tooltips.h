@@ -1,9 +1,9 @@
 // The hints of a form's controls, shown as tooltips.
 #pragma once
 
-#include <map>
-#include <set>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/win32.h"
 
@@ -26,11 +26,12 @@ class Tooltips {
  private:
   HWND owner_;
   HWND tooltip_ = nullptr;
-  std::set<HWND> tools_;
+  // A window has a few dozen controls at most: short lists, searched in turn.
+  std::vector<HWND> tools_;
   // The owner's tools for controls' places, by control. They are never
   // deleted, only emptied: deleting one would end the watch of the owner's
   // mouse that the others rely on.
-  std::map<HWND, UINT_PTR> areas_;
+  std::vector<std::pair<HWND, UINT_PTR>> areas_;
 };
 
 }  // namespace tolvane::win32
