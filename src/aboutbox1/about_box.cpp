@@ -65,10 +65,10 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
     });
   SetClientSize(386, 154);
 
-  OnCloseQuery = [this](Control& s, bool& canClose) { FormCloseQuery(s, canClose); };
-  ProgramIcon.OnClick = [this](Control& s) { ProgramIconClick(s); };
-  Memo1.OnKeyPress = [this](Control& s, char& key) { Memo1KeyPress(s, key); };
-  OKButton.OnClick = [this](Control& s) { OKButtonClick(s); };
+  OnCloseQuery = {this, &TAboutBox::FormCloseQuery};
+  ProgramIcon.OnClick = {this, &TAboutBox::ProgramIconClick};
+  Memo1.OnKeyPress = {this, &TAboutBox::Memo1KeyPress};
+  OKButton.OnClick = {this, &TAboutBox::OKButtonClick};
 }
 
 Platform& TAboutBox::platform() const {

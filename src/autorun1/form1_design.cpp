@@ -179,34 +179,28 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
 }
 
 void TForm1::BindEvents() {
-  OnResize = [this](Control& s) { FormResize(s); };
-  OnCloseQuery = [this](Control& s, bool& canClose) { FormCloseQuery(s, canClose); };
-  Splitter.OnMoved = [this](Control& s) { SplitterMoved(s); };
-  ListBox1.OnClick = [this](Control& s) { ListBox1Click(s); };
-  ListBox1.OnDblClick = [this](Control& s) { Button1Click(s); };
-  ListBox1.OnKeyDown = [this](Control& s, unsigned short& k, bool shift) {
-    ListBox1KeyDown(s, k, shift);
-  };
-  ListBox1.OnKeyUp = [this](Control& s, unsigned short& k, bool shift) {
-    ListBox1KeyUp(s, k, shift);
-  };
-  N2.OnClick = [this](Control& s) { N2Click(s); };
-  N4.OnClick = [this](Control& s) { N4Click(s); };
-  Button1.OnClick = [this](Control& s) { Button1Click(s); };
-  Button4.OnClick = [this](Control& s) { Button4Click(s); };
-  Button5.OnClick = [this](Control& s) { Button5Click(s); };
-  CheckBox1.OnClick = [this](Control& s) { CheckBox1Click(s); };
-  CheckBox2.OnClick = [this](Control& s) { CheckBox2Click(s); };
-  Button2.OnClick = [this](Control& s) { Button2Click(s); };
-  Button3.OnClick = [this](Control& s) { Button3Click(s); };
+  OnResize = {this, &TForm1::FormResize};
+  OnCloseQuery = {this, &TForm1::FormCloseQuery};
+  Splitter.OnMoved = {this, &TForm1::SplitterMoved};
+  ListBox1.OnClick = {this, &TForm1::ListBox1Click};
+  ListBox1.OnDblClick = {this, &TForm1::Button1Click};
+  ListBox1.OnKeyDown = {this, &TForm1::ListBox1KeyDown};
+  ListBox1.OnKeyUp = {this, &TForm1::ListBox1KeyUp};
+  N2.OnClick = {this, &TForm1::N2Click};
+  N4.OnClick = {this, &TForm1::N4Click};
+  Button1.OnClick = {this, &TForm1::Button1Click};
+  Button4.OnClick = {this, &TForm1::Button4Click};
+  Button5.OnClick = {this, &TForm1::Button5Click};
+  CheckBox1.OnClick = {this, &TForm1::CheckBox1Click};
+  CheckBox2.OnClick = {this, &TForm1::CheckBox2Click};
+  Button2.OnClick = {this, &TForm1::Button2Click};
+  Button3.OnClick = {this, &TForm1::Button3Click};
   for (RichEdit* pane : {&RichEdit1, &RichEdit2}) {
-    pane->OnKeyDown = [this](Control& s, unsigned short& key, bool shift) {
-      RichEdit1KeyDown(s, key, shift);
-    };
-    pane->OnKeyPress = [this](Control& s, char& key) { RichEdit1KeyPress(s, key); };
+    pane->OnKeyDown = {this, &TForm1::RichEdit1KeyDown};
+    pane->OnKeyPress = {this, &TForm1::RichEdit1KeyPress};
   }
-  copy1.OnClick = [this](Control& s) { copy1Click(s); };
-  SelectAll1.OnClick = [this](Control& s) { SelectAll1Click(s); };
+  copy1.OnClick = {this, &TForm1::copy1Click};
+  SelectAll1.OnClick = {this, &TForm1::SelectAll1Click};
 }
 
 Platform& TForm1::platform() const {

@@ -30,12 +30,24 @@ class Callback<R(Args...)> {
     invoke_ = &Invoke<F>;
   }
 
+  // A member function called on `object`: one thunk serves every handler of
+  // a class with this signature.
+  template <class T>
+  Callback(T* object, R (T::*method)(Args...)) : Callback(Method<T>{object, method}) {}
+
   explicit operator bool() const { return invoke_ != &Nothing; }
 
   // An empty callback does nothing and returns R's default value.
   R operator()(Args... args) const { return invoke_(storage_, std::forward<Args>(args)...); }
 
  private:
+  template <class T>
+  struct Method {
+    T* object;
+    R (T::*method)(Args...);
+    R operator()(Args... args) const { return (object->*method)(std::forward<Args>(args)...); }
+  };
+
   struct Storage {
     alignas(void*) unsigned char bytes[4 * sizeof(void*)];
   };

@@ -63,6 +63,20 @@ TEST(Callback, CallsWhatItHolds) {
   EXPECT_FALSE(handler);
 }
 
+TEST(Callback, CallsAMemberFunctionOnItsObject) {
+  struct Counter {
+    int total = 0;
+    int Add(int step) { return total += step; }
+  } first, second;
+  Callback<int(int)> addToFirst{&first, &Counter::Add};
+  const Callback<int(int)> addToSecond{&second, &Counter::Add};
+  EXPECT_EQ(addToFirst(2), 2);
+  EXPECT_EQ(addToFirst(3), 5);
+  EXPECT_EQ(addToSecond(7), 7);
+  EXPECT_EQ(first.total, 5);
+  EXPECT_EQ(second.total, 7);
+}
+
 TEST(ApplicationGuard, ShowsWhatAHandlerRaised) {
   struct Case {
     const char* name;
