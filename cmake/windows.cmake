@@ -17,19 +17,17 @@ target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 # warning (-Wcast-function-type is part of -Wextra): it fails the build.
 #
 # Size: nothing asks a type for its name or casts by run-time type (-fno-rtti;
-# exceptions keep the type information they need). The linker cannot drop
-# what the unwind tables refer to, and it merges only the inline functions
-# that keep their own names: the private copies GCC makes per object, of
-# constructors and destructors in one body (-fdeclone-ctor-dtor, part of -Os)
-# and of functions with fewer or simpler parameters (-fipa-sra), were a few
-# kilobytes of the same library code again and again. Only the smallest
-# functions are inlined: a call is shorter than another copy of the library's
-# string code with its landing pads.
+# exceptions keep the type information they need). Each library is compiled
+# as one source (a unity build): every object file would carry its own copy
+# of the library's inline code and of the unwind tables' common entries, and
+# the linker cannot drop a function the unwind tables refer to, used or not.
+# Names private to a source must therefore differ across the library. A
+# function that calls none keeps no frame pointer: nothing unwinds through it.
 foreach(_tolvane_target tolvane tolvane_core)
   target_compile_options(${_tolvane_target} PRIVATE
                          $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -fno-rtti
-                         -fno-declone-ctor-dtor -fno-ipa-sra --param=max-inline-insns-size=4
-                         -Werror>)
+                         -momit-leaf-frame-pointer -Werror>)
+  set_target_properties(${_tolvane_target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
 endforeach()
 target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
                     -Wl,--nxcompat,--dynamicbase -mwindows)

@@ -17,7 +17,7 @@ const char* const kUiGothic = "MS UI Gothic";
 const char* const kCaptionReadme = "バージョン情報";
 
 // In the order of the controls in TAboutBox.
-const ControlDesign kDesigns[] = {
+const ControlDesign kAboutBoxDesigns[] = {
     // GroupBox1
     {.bounds = {8, 8, 369, 137}, .tabOrder = 0, .fontFace = kUiGothic, .caption = "詳細情報"},
     // Label2
@@ -56,7 +56,7 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
   SetFont(Font{kUiGothic, 12});
   Control* const controls[] = {&GroupBox1, &Label2, &ProductName, &ProgramIcon,
                                &Label1,    &Memo1,  &OKButton};
-  ApplyDesigns(controls, kDesigns);
+  ApplyDesigns(controls, kAboutBoxDesigns);
   ProgramIcon.SetProgramIcon(true);
   OKButton.SetDefault(true);
   for (Label* label : {&Label2, &ProductName, &Label1})

@@ -10,12 +10,12 @@ namespace {
 const char* const kPGothic = "ＭＳ Ｐゴシック";
 const char* const kGothic = "ＭＳ ゴシック";
 
-constexpr unsigned short kCtrlR = 0x4000 + 'R';
-constexpr unsigned short kCtrlO = 0x4000 + 'O';
+constexpr unsigned short kShortcutCtrlR = 0x4000 + 'R';
+constexpr unsigned short kShortcutCtrlO = 0x4000 + 'O';
 
 // In the order of the controls in TForm1. Spacer panels keep margins only and
 // never take the focus.
-const ControlDesign kDesigns[] = {
+const ControlDesign kForm1Designs[] = {
     // Splitter
     {.bounds = {233, 8, 8, 308},
      .align = Align::Left,
@@ -143,9 +143,9 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
       copy1(PopupMenu1.Add("copy1", "コピー(&C)")),
       N1(PopupMenu1.Add("N1", "-")),
       SelectAll1(PopupMenu1.Add("SelectAll1", "すべて選択(&A)")),
-      N2(PopupMenu2.Add("N2", "実行(&R)", kCtrlR)),
+      N2(PopupMenu2.Add("N2", "実行(&R)", kShortcutCtrlR)),
       N3(PopupMenu2.Add("N3", "-")),
-      N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kCtrlO)),
+      N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kShortcutCtrlO)),
       args_(std::move(args)) {
   SetCaption("Tolvane");
   SetFont(Font{kPGothic, 12});
@@ -155,7 +155,7 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
       &Splitter, &Label1,    &lblListWidth, &Panel1,  &RichEdit1, &CheckBox1, &CheckBox2,
       &Panel3,   &GroupBox1, &ListBox1,     &Panel4,  &Panel5,    &Panel6,    &Panel7,
       &Button5,  &Button3,   &Panel8,       &Button1, &Button4,   &Button2,   &RichEdit2};
-  ApplyDesigns(controls, kDesigns);
+  ApplyDesigns(controls, kForm1Designs);
 
   lblListWidth.SetVisible(false);
   RichEdit2.SetVisible(false);
