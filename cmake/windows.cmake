@@ -6,9 +6,12 @@ enable_language(RC)
 string(APPEND CMAKE_RC_FLAGS " -c 65001")
 
 file(GLOB TOLVANE_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-add_executable(tolvane WIN32 src/app/main.cpp ${TOLVANE_WIN32_SOURCES} res/tolvane.rc)
-target_link_libraries(tolvane PRIVATE tolvane_core comctl32 ole32 shell32 advapi32 gdi32 user32
-                                      kernel32)
+# The portable code is compiled into the program itself, first and before
+# any system header, as one source with the Win32 layer (see Size below).
+add_executable(tolvane WIN32 ${TOLVANE_CORE_SOURCES} src/app/main.cpp ${TOLVANE_WIN32_SOURCES}
+                             res/tolvane.rc)
+target_include_directories(tolvane PRIVATE src)
+target_link_libraries(tolvane PRIVATE comctl32 ole32 shell32 advapi32 gdi32 user32 kernel32)
 target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                            _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
 
@@ -17,11 +20,12 @@ target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 # warning (-Wcast-function-type is part of -Wextra): it fails the build.
 #
 # Size: nothing asks a type for its name or casts by run-time type (-fno-rtti;
-# exceptions keep the type information they need). Each library is compiled
-# as one source (a unity build): every object file would carry its own copy
-# of the library's inline code and of the unwind tables' common entries, and
-# the linker cannot drop a function the unwind tables refer to, used or not.
-# Names private to a source must therefore differ across the library. A
+# exceptions keep the type information they need). The program is compiled
+# as one source (a unity build; the portable library, which the benchmark
+# floors link, as another): every object file would carry its own copy of the
+# library's inline code and of the unwind tables' common entries, and the
+# linker cannot drop a function the unwind tables refer to, used or not.
+# Names private to a source must therefore differ across the program. A
 # function that calls none keeps no frame pointer: nothing unwinds through it.
 foreach(_tolvane_target tolvane tolvane_core)
   target_compile_options(${_tolvane_target} PRIVATE
