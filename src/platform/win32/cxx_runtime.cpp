@@ -4,15 +4,15 @@
 //   type on stderr, which a windowed program does not have, and for that links
 //   a demangler and a printf;
 // - its helpers that raise std::length_error, std::out_of_range and their
-//   kind build those with a second, reference-counted string type.
+//   kind build those with a second, reference-counted string type;
 // - its record of the exceptions being handled is kept per thread in an
-//   emulation of thread-local storage, with its own locks and keys.
+//   emulation of thread-local storage, with locks and keys of its own.
 // Here a terminate ends the process the same way, and those helpers raise a
-// std::exception that carries its message in place. The program's code runs
-// on the window thread alone (the system's own threads never run it), so one
-// record serves. Nothing catches the
+// std::exception that carries its message in place. Nothing catches the
 // standard types by name: the window procedures' guard catches std::exception,
-// and a library error stays shown by the standard error display.
+// and a library error stays shown by the standard error display. The
+// program's code runs on the window thread alone (threads of the system never
+// run it), so one record of exceptions serves.
 #include <bits/functexcept.h>
 #include <cxxabi.h>
 
