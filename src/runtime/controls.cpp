@@ -88,9 +88,13 @@ std::string RichEdit::Text() const {
     if (auto text = peer->ReadText())
       return *text;
   }
+  return OwnText().value_or(std::string());
+}
+
+std::optional<std::string> RichEdit::OwnText() const {
   if (!richText_)
     return content_;
-  return RtfPlainText(content_).value_or(std::string());
+  return RtfPlainText(content_);
 }
 
 std::vector<std::string> RichEdit::Lines() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,9 @@ class RichEdit final : public Control {
   // The text as shown, lines separated by CR LF. Without a native control,
   // an RTF document whose text only the control can give reads as empty.
   std::string Text() const;
+  // The text as the model reads it without a control: the plain text, or
+  // the RTF document's where no character of it needs the control.
+  std::optional<std::string> OwnText() const;
   std::vector<std::string> Lines() const;
 
   bool ReadOnly() const { return readOnly_; }

@@ -107,6 +107,27 @@ TEST(RichEditModel, LinesOfTheText) {
   EXPECT_EQ(pane.Text(), "");
 }
 
+// What a pane kept out of sight can leave to the model: everything but a
+// document that only the control can read.
+TEST(RichEditModel, OwnTextIsWhatTheModelReadsWithoutAControl) {
+  struct Case {
+    std::string document;
+    std::optional<std::string> text;
+  };
+  const Case cases[] = {
+      {"//1\r\nplain\r\n", "//1\r\nplain\r\n"},
+      {"{\\rtf1\\ansi //1\\par r\\par}", "//1\r\nr\r\n"},
+      {"{\\rtf1 }", ""},
+      {"{\\rtf1\\ansi //1\\par \\u12354?\\par}", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    RichEdit pane("pane", nullptr);
+    pane.LoadDocument(c.document);
+    EXPECT_EQ(pane.OwnText(), c.text) << c.document;
+    EXPECT_EQ(pane.Text(), c.text.value_or("")) << c.document;
+  }
+}
+
 std::string Nested(std::size_t depth, bool closed = true) {
   return "{\\rtf1 " + std::string(depth - 1, '{') + "x" +
          (closed ? std::string(depth, '}') : std::string());
