@@ -37,7 +37,7 @@ class ChildPeer : public ControlPeer, protected WindowHook {
   // The window follows its place, visibility and state in the model; a
   // hidden one takes its place and caption when it is shown.
   void Place();
-  void UpdateShown();
+  virtual void UpdateShown();
   void UpdateEnabled();
   // The hint follows the control: its own tool, and the window's tool for
   // its place while it is disabled.

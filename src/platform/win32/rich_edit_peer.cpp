@@ -30,7 +30,11 @@ DWORD CALLBACK ReadMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
 }
 
 // A text longer than this is not removed but left with its control (RenewIfLong).
-constexpr LRESULT kLongText = 16384;
+constexpr LRESULT kLongText = 8192;
+
+// Hides or shows a window where it is, without repainting anything.
+constexpr UINT kQuietly =
+    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER;
 
 // Twips from pixels at 96 pixels per inch.
 LONG Twips(int pixels) {
@@ -64,7 +68,7 @@ void RichEditPeer::Apply(Property property) {
       break;
     case Property::WordWrap:
       // A null target device with width 0 wraps at the window's edge; 1 does not wrap.
-      SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, edit_.WordWrap() ? 0 : 1);
+      OutOfView([&] { SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, edit_.WordWrap() ? 0 : 1); });
       break;
     default:
       break;
@@ -74,8 +78,42 @@ void RichEditPeer::Apply(Property property) {
 void RichEditPeer::ApplyFont() {
   if (hwnd_ == nullptr)
     return;
-  ApplyCharFormat(SCF_DEFAULT);
-  ApplyCharFormat(SCF_ALL);
+  OutOfView([&] {
+    ApplyCharFormat(SCF_DEFAULT);
+    ApplyCharFormat(SCF_ALL);
+  });
+}
+
+template <typename Work>
+void RichEditPeer::OutOfView(const Work& work) {
+  // Some rich edit controls (Wine's among them) repaint at once, twice,
+  // after every change of text or format while they are visible, and take a
+  // text in more slowly then: a selection, with its several changes, cost a
+  // dozen repaints of the pane. Hidden, the control only takes the change;
+  // shown again, it is repainted once with the next messages, so the user
+  // sees the same. A focused pane stays in view: hiding it would move the
+  // focus.
+  if (outOfView_ || hwnd_ == nullptr || !IsWindowVisible(hwnd_) || GetFocus() == hwnd_) {
+    work();
+    return;
+  }
+  struct Hidden {
+    RichEditPeer& peer;
+    explicit Hidden(RichEditPeer& p) : peer(p) {
+      peer.outOfView_ = true;
+      SetWindowPos(peer.hwnd_, nullptr, 0, 0, 0, 0, kQuietly | SWP_HIDEWINDOW);
+    }
+    ~Hidden() {
+      peer.outOfView_ = false;
+      if (peer.hwnd_ == nullptr)
+        return;
+      SetWindowPos(peer.hwnd_, nullptr, 0, 0, 0, 0, kQuietly | SWP_SHOWWINDOW);
+      RedrawWindow(peer.hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+    Hidden(const Hidden&) = delete;
+    Hidden& operator=(const Hidden&) = delete;
+  } hidden(*this);
+  work();
 }
 
 void RichEditPeer::ApplyCharFormat(WPARAM scope) {
@@ -128,8 +166,10 @@ void RichEditPeer::RenewIfLong() {
   Create();
   if (hwnd_ == nullptr)
     return;
-  SetWindowPos(hwnd_, after != nullptr ? after : HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  UINT place = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (outOfView_)
+    place |= SWP_HIDEWINDOW | SWP_NOREDRAW;
+  SetWindowPos(hwnd_, after != nullptr ? after : HWND_TOP, 0, 0, 0, 0, place);
   ApplyFont();
   Changed(Property::Hint);
   Apply(Property::WordWrap);
@@ -139,24 +179,49 @@ void RichEditPeer::RenewIfLong() {
 
 void RichEditPeer::LoadContent() {
   text_.reset();
-  RenewIfLong();
-  // The model decided by the header what the document is; an RTF document
-  // that gives no characters ("{\rtf1 }", a font table only) is an empty
-  // rich text, not markup to show.
-  if (edit_.IsRichText()) {
-    StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF);
-    return;
-  }
-  // Plain text: the bytes as cp932 text in the pane's font.
-  const std::wstring wide = Widen(edit_.Content());
-  const std::string utf16(reinterpret_cast<const char*>(wide.data()),
-                          wide.size() * sizeof(wchar_t));
-  StreamIn(utf16, SF_TEXT | SF_UNICODE);
-  ApplyCharFormat(SCF_ALL);
+  unloaded_ = false;
+  OutOfView([&] {
+    RenewIfLong();
+    if (hwnd_ == nullptr)
+      return;
+    // A pane out of sight (the line buffer of a combined document) would lay
+    // out for nothing a text that only its lines are read of, and laying out
+    // long lines without wrapping takes Wine's control seconds. The model
+    // reads the text itself where it can; the control gets it when shown.
+    if (!owner_.ShownOf(control_) && edit_.OwnText()) {
+      if (TextLength() > 0)
+        StreamIn({}, SF_TEXT);
+      unloaded_ = true;
+      return;
+    }
+    // The model decided by the header what the document is; an RTF document
+    // that gives no characters ("{\rtf1 }", a font table only) is an empty
+    // rich text, not markup to show.
+    if (edit_.IsRichText()) {
+      StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF);
+      return;
+    }
+    // Plain text in the pane's font: the emptied control takes the format
+    // first and the text takes it from there, instead of every character
+    // being formatted again after it was laid out.
+    if (TextLength() > 0)
+      StreamIn({}, SF_TEXT);
+    ApplyCharFormat(SCF_ALL);
+    const std::wstring wide = Widen(edit_.Content());
+    const std::string utf16(reinterpret_cast<const char*>(wide.data()),
+                            wide.size() * sizeof(wchar_t));
+    StreamIn(utf16, SF_TEXT | SF_UNICODE);
+  });
+}
+
+void RichEditPeer::UpdateShown() {
+  if (unloaded_ && owner_.ShownOf(control_))
+    LoadContent();
+  ChildPeer::UpdateShown();
 }
 
 std::optional<std::string> RichEditPeer::ReadText() {
-  if (hwnd_ == nullptr)
+  if (hwnd_ == nullptr || unloaded_)
     return std::nullopt;
   if (text_)
     return text_;

@@ -19,6 +19,7 @@ class RichEditPeer final : public ChildPeer {
   void CopySelection() override;
   void SelectAll() override;
   void SetParagraphAlignment(int alignment) override;
+  void UpdateShown() override;
 
  protected:
   void Apply(Property property) override;
@@ -26,6 +27,10 @@ class RichEditPeer final : public ChildPeer {
 
  private:
   void LoadContent();
+  // Runs `work` on the control while it is hidden without a repaint, and
+  // shows it again for one repaint of the result.
+  template <typename Work>
+  void OutOfView(const Work& work);
   // Puts a new, empty control in the place of one that holds a long text.
   void RenewIfLong();
   LRESULT TextLength() const;
@@ -36,6 +41,11 @@ class RichEditPeer final : public ChildPeer {
   RichEdit& edit_;
   // The text as the control holds it, until the next load.
   std::optional<std::string> text_;
+  // Inside OutOfView: the control is hidden and must stay so until its end.
+  bool outOfView_ = false;
+  // A pane out of sight whose text the model reads itself: the control was
+  // not given it, and is given it when the pane is shown.
+  bool unloaded_ = false;
 };
 
 }  // namespace tolvane::win32
