@@ -136,6 +136,28 @@ std::vector<Case> CommandLineCases() {
        .captions = {"一番目", "二番目"},
        .paneText = "一番目の節\n",
        .more = SecondSection},
+      // Sections read without the control, and (a "\u" character) by the hidden one.
+      {.name = "doc_option_rtf_sections",
+       .files = {{"AutoRun.KWP", MenuText({{"一番目", ".", "a.txt"}, {"二番目", ".", "b.txt"}})},
+                 {"a.txt", "a"},
+                 {"b.txt", "b"},
+                 {"doc.rtf",
+                  "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset128 Gothic;}}\\f0 //1\\par " +
+                      Cp932("一番目の節") + "\\par //2\\par " + Cp932("二番目の節") +
+                      "\\par //\\par}"}},
+       .probes = {},
+       .parameters = L"/d:doc.rtf",
+       .captions = {"一番目", "二番目"},
+       .paneText = "一番目の節\n",
+       .more = SecondSection},
+      {.name = "doc_option_rtf_read_by_the_control",
+       .files = {{"AutoRun.KWP", MenuText({{"一番目", ".", "a.txt"}})},
+                 {"a.txt", "a"},
+                 {"doc.rtf", "{\\rtf1\\ansi //1\\par \\u12354?\\u12356?\\par //\\par}"}},
+       .probes = {},
+       .parameters = L"/d:doc.rtf",
+       .captions = {"一番目"},
+       .paneText = "あい\n"},
   };
   return CasesOf(kCases, RunCommandLine);
 }
