@@ -55,8 +55,14 @@ Started::Started(const BenchProgram& program, DWORD timeoutMs) : isLauncher_(pro
     Abort("cannot start " + Utf8(program.path) + ", error " + std::to_string(GetLastError()));
   const double end = start + timeoutMs;
   while (!(window_ = FindTopLevel(process_.dwProcessId, program.windowClass, true))) {
-    if (NowMs() > end || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0)
+    if (NowMs() > end || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) {
+      // Not left running behind the next measurement.
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 10000);
+      CloseHandle(process_.hThread);
+      CloseHandle(process_.hProcess);
       Abort("no window from " + Utf8(program.path));
+    }
     Sleep(1);
   }
   toWindowMs_ = NowMs() - start;

@@ -8,11 +8,13 @@
 //                              manifest, the list filled and the same
 //                              description in the text pane
 //
-// Both start in the bench disc's folder. Sent WM_APP with wParam N, either
-// one shows dN\readme.txt as the launcher does for its line N, the quickest
-// way the control allows under Wine: a new control in place of the old one,
-// filled while hidden; RTF streamed as the launcher streams it, other text as
-// UTF-16 text.
+// Both start in the bench disc's folder and show the pane as the launcher
+// does: its place and size, word wrap at its edge, its background and its
+// character format (the launcher's "ＭＳ ゴシック" at 12 pixels). Sent WM_APP
+// with wParam N, either one shows dN\readme.txt as the launcher does for its
+// line N, the quickest way the control allows under Wine: a new control in
+// place of the old one, given its format while empty and filled while hidden;
+// RTF streamed as the launcher streams it, other text as UTF-16 text.
 #include <windows.h>
 // The control headers build on windows.h.
 #include <commctrl.h>
@@ -32,9 +34,10 @@ constexpr wchar_t kWindowFloorClass[] = L"TolvaneBenchWindowFloor";
 constexpr wchar_t kSplitterClass[] = L"TolvaneBenchSplitter";
 constexpr int kBenchLines = 6;
 
+// The launcher's pane, in its designed place (x, y, width, height).
+constexpr RECT kPanePlace{248, 32, 241, 249};
+
 HWND pane = nullptr;
-RECT panePlace{};
-DWORD paneStyle = 0;
 
 std::string ReadDescription(int line) {
   const std::wstring path = L"d" + std::to_wstring(line) + L"\\readme.txt";
@@ -51,6 +54,11 @@ std::string ReadDescription(int line) {
   CloseHandle(file);
   return bytes;
 }
+
+// The launcher's character format for a pane: face, size in twips, Shift-JIS,
+// regular, the window text colour; by default its description pane's
+// "ＭＳ ゴシック" at 12 pixels (96 pixels per inch).
+CHARFORMAT2W PaneFormat(const wchar_t* face = L"ＭＳ ゴシック", LONG twips = 12 * 15);
 
 struct Stream {
   const std::string* bytes;
@@ -72,34 +80,49 @@ void StreamIn(const std::string& bytes, WPARAM format) {
   SendMessageW(pane, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&callback));
 }
 
-void ShowDescription(int line) {
-  const std::string bytes = ReadDescription(line);
-  if (tolvane::IsRtfDocument(bytes)) {
-    StreamIn(tolvane::PrepareRtfForControl(bytes), SF_RTF);
-    return;
-  }
-  const int length = MultiByteToWideChar(932, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-  std::wstring wide(length, L'\0');
-  MultiByteToWideChar(932, 0, bytes.data(), int(bytes.size()), wide.data(), length);
-  StreamIn(std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2),
-           SF_TEXT | SF_UNICODE);
+// The text a control holds beyond which a new control is quicker than
+// removing the text (the control removes text in time that grows with the
+// square of its length).
+constexpr int kLongText = 8192;
+
+int TextLength() {
+  GETTEXTLENGTHEX measure{GTL_NUMCHARS, 1200};
+  return static_cast<int>(
+      SendMessageW(pane, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0));
 }
 
 void RenewPane(HWND window);
 
+// Hidden while it changes, the control neither repaints nor lays the text out
+// again as its scroll bar comes and goes; shown again, it paints once.
+void ShowDescription(HWND window, int line) {
+  const std::string bytes = ReadDescription(line);
+  constexpr UINT kQuietly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+  if (TextLength() > kLongText)
+    RenewPane(window);
+  else
+    SetWindowPos(pane, nullptr, 0, 0, 0, 0, kQuietly | SWP_HIDEWINDOW);
+  if (tolvane::IsRtfDocument(bytes)) {
+    StreamIn(tolvane::PrepareRtfForControl(bytes), SF_RTF);
+  } else {
+    // The emptied control takes the format, the text takes it from there.
+    SetWindowTextW(pane, L"");
+    const CHARFORMAT2W format = PaneFormat();
+    SendMessageW(pane, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    const int length = MultiByteToWideChar(932, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(932, 0, bytes.data(), int(bytes.size()), wide.data(), length);
+    StreamIn(std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2),
+             SF_TEXT | SF_UNICODE);
+  }
+  SetWindowPos(pane, nullptr, 0, 0, 0, 0, kQuietly | SWP_SHOWWINDOW);
+  RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_APP:
-      // Streamed while hidden: no scroll bar appears part-way through.
-      RenewPane(window);
-      ShowDescription(static_cast<int>(wParam));
-      ShowWindow(pane, SW_SHOWNA);
-      return 0;
-    case WM_SIZE:
-      if (GetDlgItem(window, ids::kListBox1) == nullptr) {
-        panePlace = {0, 0, LOWORD(lParam), HIWORD(lParam)};
-        MoveWindow(pane, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-      }
+      ShowDescription(window, static_cast<int>(wParam));
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -114,30 +137,46 @@ HWND Child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD sty
   const HWND child = CreateWindowExW(
       0, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, place.left, place.top, place.right,
       place.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (font != nullptr)
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
 
-HWND RichEdit(HWND parent, RECT place, int id, DWORD style, HFONT font) {
+CHARFORMAT2W PaneFormat(const wchar_t* face, LONG twips) {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                  CFM_UNDERLINE | CFM_STRIKEOUT;
+  format.yHeight = twips;
+  format.crTextColor = GetSysColor(COLOR_WINDOWTEXT);
+  format.bCharSet = SHIFTJIS_CHARSET;
+  format.bPitchAndFamily = DEFAULT_PITCH;
+  lstrcpynW(format.szFaceName, face, LF_FACESIZE);
+  return format;
+}
+
+// A rich edit as the launcher makes one; `wrap` wraps at its right edge.
+HWND RichEdit(HWND parent, RECT place, int id, DWORD style, const CHARFORMAT2W& format, bool wrap) {
   const HWND edit = Child(
       parent, MSFTEDIT_CLASS, L"",
       ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL | ES_AUTOVSCROLL | WS_TABSTOP | style,
-      place, id, font);
+      place, id, nullptr);
   SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageW(edit, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_BTNFACE));
+  SendMessageW(edit, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
+  SendMessageW(edit, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  SendMessageW(edit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   return edit;
 }
 
-HWND CreatePane(HWND parent, RECT place, DWORD style, HFONT font) {
-  panePlace = place;
-  paneStyle = style;
-  return pane = RichEdit(parent, place, ids::kRichEdit1, style, font);
+HWND CreatePane(HWND parent, DWORD style) {
+  return pane = RichEdit(parent, kPanePlace, ids::kRichEdit1, style, PaneFormat(), true);
 }
 
+// A new, hidden control in place of the old one.
 void RenewPane(HWND window) {
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(pane, WM_GETFONT, 0, 0));
   DestroyWindow(pane);
-  CreatePane(window, panePlace, paneStyle & ~WS_VISIBLE, font);
-  paneStyle |= WS_VISIBLE;
+  CreatePane(window, 0);
 }
 
 // The launcher's windows in its designed places (x, y, width, height).
@@ -164,7 +203,7 @@ void CreateLauncherWindows(HWND window, HINSTANCE instance) {
         ids::kLabel1, font);
   Child(window, WC_STATICW, L"lblListWidth", SS_LEFT | SS_NOPREFIX, {248, 288, 64, 13},
         ids::kLblListWidth, listFont);
-  CreatePane(window, {248, 32, 241, 249}, shown, font);
+  CreatePane(window, shown);
   const HWND wrap =
       Child(window, WC_BUTTONW, L"右端で折り返す", shown | BS_AUTOCHECKBOX | WS_TABSTOP,
             {288, 288, 97, 17}, ids::kCheckBox1, font);
@@ -197,7 +236,8 @@ void CreateLauncherWindows(HWND window, HINSTANCE instance) {
   for (const auto& b : buttons)
     Child(window, WC_BUTTONW, b.caption, shown | BS_PUSHBUTTON | WS_TABSTOP | b.enabled, b.place,
           b.id, font);
-  RichEdit(window, {424, 56, 33, 33}, ids::kRichEdit2, 0, font);
+  RichEdit(window, {424, 56, 33, 33}, ids::kRichEdit2, 0, PaneFormat(L"ＭＳ Ｐゴシック", 12 * 15),
+           false);
 
   const HWND tips =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -251,10 +291,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
   if (allWindows) {
     CreateLauncherWindows(window, instance);
   } else {
-    CreatePane(window, {0, 0, 503, 346}, WS_VISIBLE,
-               static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    CreatePane(window, WS_VISIBLE);
   }
-  ShowDescription(0);
+  ShowDescription(window, 0);
   ShowWindow(window, show);
   UpdateWindow(window);
   MSG msg;
