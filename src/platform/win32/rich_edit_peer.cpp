@@ -32,6 +32,10 @@ DWORD CALLBACK ReadMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* gi
 // A text longer than this is not removed but left with its control (RenewIfLong).
 constexpr LRESULT kLongText = 8192;
 
+// A document longer than this is streamed into a control that shows its
+// vertical scroll bar already (ShowVerticalScrollBar).
+constexpr std::size_t kLongDocument = 4096;
+
 // Hides or shows a window where it is, without repainting anything.
 constexpr UINT kQuietly =
     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER;
@@ -194,24 +198,41 @@ void RichEditPeer::LoadContent() {
       unloaded_ = true;
       return;
     }
-    // The model decided by the header what the document is; an RTF document
-    // that gives no characters ("{\rtf1 }", a font table only) is an empty
-    // rich text, not markup to show.
-    if (edit_.IsRichText()) {
-      StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF);
-      return;
-    }
     // Plain text in the pane's font: the emptied control takes the format
     // first and the text takes it from there, instead of every character
     // being formatted again after it was laid out.
-    if (TextLength() > 0)
+    const bool rich = edit_.IsRichText();
+    if (!rich && TextLength() > 0)
       StreamIn({}, SF_TEXT);
+    if (edit_.Content().size() > kLongDocument)
+      ShowVerticalScrollBar();
+    // The model decided by the header what the document is; an RTF document
+    // that gives no characters ("{\rtf1 }", a font table only) is an empty
+    // rich text, not markup to show.
+    if (rich) {
+      StreamIn(PrepareRtfForControl(edit_.Content()), SF_RTF);
+      return;
+    }
     ApplyCharFormat(SCF_ALL);
     const std::wstring wide = Widen(edit_.Content());
     const std::string utf16(reinterpret_cast<const char*>(wide.data()),
                             wide.size() * sizeof(wchar_t));
     StreamIn(utf16, SF_TEXT | SF_UNICODE);
   });
+}
+
+void RichEditPeer::ShowVerticalScrollBar() {
+  // Wine's control takes a text several times more slowly when its vertical
+  // scroll bar is not shown as the text begins to arrive. Enough empty lines
+  // to overflow the pane make the control show it by itself, so that it also
+  // hides it again after a document that turns out to fit; the document
+  // replaces the lines.
+  if ((GetWindowLongW(hwnd_, GWL_STYLE) & WS_VSCROLL) != 0)
+    return;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int lines = client.bottom / std::max(edit_.GetFont().height, 1) + 2;
+  StreamIn(std::string(static_cast<std::size_t>(lines), '\r'), SF_TEXT);
 }
 
 void RichEditPeer::UpdateShown() {

@@ -31,6 +31,8 @@ class RichEditPeer final : public ChildPeer {
   // shows it again for one repaint of the result.
   template <typename Work>
   void OutOfView(const Work& work);
+  // Has the control show its vertical scroll bar before a long document.
+  void ShowVerticalScrollBar();
   // Puts a new, empty control in the place of one that holds a long text.
   void RenewIfLong();
   LRESULT TextLength() const;
