@@ -335,12 +335,15 @@ void MeasureCombinedDocument(int runs, DWORD limitMs) {
       launcher.Settle();
       ownFile = TimedSeries(launcher, runs, limitMs);
     }
-    {
-      program.parameters = L"/d:combined.txt";
+    program.parameters = L"/d:combined.txt";
+    try {
       Started launcher(program, limitMs);
       start = Millis(SpreadOf({launcher.ToWindowMs()}));
       launcher.Settle();
       section = TimedSeries(launcher, runs, limitMs);
+    } catch (const CaseAborted&) {
+      start = Format("> %.0f s (stopped)", limitMs / 1000.0);
+      section = "-";
     }
     Row("    " + std::to_string(text.size()) + " B, " +
             std::to_string(std::count(text.begin(), text.end(), '\n')) + " lines",

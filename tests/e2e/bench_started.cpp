@@ -11,6 +11,9 @@ namespace {
 
 namespace ids = tolvane::ids;
 
+// Long enough for a program that has handled its messages to paint.
+constexpr DWORD kRestMs = 100;
+
 struct Counters {
   DWORD cb;
   DWORD pageFaultCount;
@@ -98,6 +101,10 @@ SIZE_T Started::PeakWorkingSet() const {
 
 bool Started::TimedSelect(int line, DWORD limitMs, double& ms) const {
   DWORD_PTR result = 0;
+  // From rest, as a user selects: what the last selection left to paint is
+  // painted first, not inside the handler timed next.
+  SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+  Sleep(kRestMs);
   if (!isLauncher_) {
     const double start = NowMs();
     const bool done = SendMessageTimeoutW(window_, WM_APP, static_cast<WPARAM>(line), 0, 0, limitMs,
