@@ -34,7 +34,7 @@ constexpr LRESULT kLongText = 8192;
 
 // A document longer than this is streamed into a control that shows its
 // vertical scroll bar already (ShowVerticalScrollBar).
-constexpr std::size_t kLongDocument = 4096;
+constexpr std::size_t kLongDocument = 1024;
 
 // Hides or shows a window where it is, without repainting anything.
 constexpr UINT kQuietly =

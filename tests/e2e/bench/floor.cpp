@@ -85,7 +85,7 @@ void StreamIn(const std::string& bytes, WPARAM format) {
 // square of its length).
 constexpr int kLongText = 8192;
 // A document longer than this is streamed with the scroll bar shown.
-constexpr std::size_t kLongDocument = 4096;
+constexpr std::size_t kLongDocument = 1024;
 
 int TextLength() {
   GETTEXTLENGTHEX measure{GTL_NUMCHARS, 1200};
