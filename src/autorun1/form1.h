@@ -116,8 +116,9 @@ class TForm1 final : public Form {
   // The folder of an entry: "?" for none, else absolute or from the menu folder.
   std::string ResolveEntryDir(const TLauncherEntry& entry) const;
   // What of the right half follows the splitter: the pane's left edge and
-  // width, its label, and the two small buttons at its top right.
-  void PlaceBesideSplitter();
+  // width (with the height given), its label, and the two small buttons at
+  // its top right.
+  void PlaceBesideSplitter(int paneHeight);
   void ResetDescriptionPane();
   void SetPaneColor(Color color);
   // These two return false when the selection gave way (see KeepsSelection).

@@ -15,8 +15,7 @@ constexpr int kSplitterRestore = 51;
 void TForm1::FormResize(Control&) {
   const int W = Width();
   const int H = Height();
-  PlaceBesideSplitter();
-  RichEdit1.SetHeight(H - 128);
+  PlaceBesideSplitter(H - 128);
   CheckBox1.SetBounds({W - 230, H - 89, CheckBox1.Width(), CheckBox1.Height()});
   CheckBox2.SetBounds({W - 126, H - 89, CheckBox2.Width(), CheckBox2.Height()});
   Button1.SetBounds({W - 252, H - 65, Button1.Width(), Button1.Height()});
@@ -30,15 +29,15 @@ void TForm1::SplitterMoved(Control&) {
     Splitter.SetLeft(kSplitterRestore);
     GroupBox1.SetWidth(kSplitterRestore);
   }
-  PlaceBesideSplitter();
+  PlaceBesideSplitter(RichEdit1.Height());
   RichEdit1.Repaint();
 }
 
-void TForm1::PlaceBesideSplitter() {
+void TForm1::PlaceBesideSplitter(int paneHeight) {
   const int W = Width();
   const int S = Splitter.Left();
-  RichEdit1.SetLeft(S + 8);
-  RichEdit1.SetWidth(W - S - 25);
+  // In one move: the pane lays its text out again at each.
+  RichEdit1.SetBounds({S + 8, RichEdit1.Top(), W - S - 25, paneHeight});
   Label1.SetLeft(S + 13);
   // The pane's right edge, W - 17, whatever S is.
   const int paneRight = RichEdit1.Left() + RichEdit1.Width();

@@ -32,6 +32,20 @@ WindowKind KindOf(const Form& form) {
   return {ids::kMainWindowClass, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0};
 }
 
+// Where a window of this place and size is centred on the whole screen it is
+// on, taskbar included; a window larger than the screen keeps its caption on it.
+POINT CentredOrigin(const RECT& window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTOPRIMARY), &monitor))
+    return {window.left, window.top};
+  const RECT& screen = monitor.rcMonitor;
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  return {std::max(screen.left, screen.left + (screen.right - screen.left - width) / 2),
+          std::max(screen.top, screen.top + (screen.bottom - screen.top - height) / 2)};
+}
+
 }  // namespace
 
 FormPeer::FormPeer(Form& form, GdiObjects& gdi, std::wstring richEditClass)
@@ -55,11 +69,15 @@ void FormPeer::Create(HWND owner) {
     return;
   RECT frame{0, 0, form_.ClientWidth(), form_.ClientHeight()};
   AdjustWindowRectEx(&frame, kind.style, FALSE, kind.exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  // Made where its first showing puts it, so that it need not move then.
+  const POINT place =
+      CentredOrigin({form_.Left(), form_.Top(), form_.Left() + width, form_.Top() + height});
   quitOnDestroy_ = owner == nullptr;
-  hwnd_ =
-      CreateWindowExW(kind.exStyle, kind.className, Widen(form_.Caption()).c_str(), kind.style,
-                      form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
-                      owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(kind.exStyle, kind.className, Widen(form_.Caption()).c_str(), kind.style,
+                          place.x, place.y, width, height, owner, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr)
     return;
   if (!Hook(hwnd_)) {
@@ -183,20 +201,12 @@ void FormPeer::ShowWindowFirstTime() {
     return;
   if (!shownBefore_) {
     shownBefore_ = true;
-    // Centred on the whole screen, taskbar included, whatever the stored
-    // position; a window larger than the screen keeps its caption on it.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
     RECT window{};
-    if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
-        GetWindowRect(hwnd_, &window)) {
-      const RECT& screen = monitor.rcMonitor;
-      const int width = window.right - window.left;
-      const int height = window.bottom - window.top;
-      const int left =
-          std::max(screen.left, screen.left + (screen.right - screen.left - width) / 2);
-      const int top = std::max(screen.top, screen.top + (screen.bottom - screen.top - height) / 2);
-      SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (GetWindowRect(hwnd_, &window)) {
+      const POINT centred = CentredOrigin(window);
+      if (centred.x != window.left || centred.y != window.top)
+        SetWindowPos(hwnd_, nullptr, centred.x, centred.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
   if (!IsWindowVisible(hwnd_))
