@@ -14,6 +14,20 @@ namespace ids = tolvane::ids;
 // Long enough for a program that has handled its messages to paint.
 constexpr DWORD kRestMs = 100;
 
+// The process's visible top-level window of this class. Asked by class name:
+// a look at every window of the session each millisecond would load the Wine
+// server the measured program needs itself.
+HWND VisibleWindowOf(DWORD processId, const wchar_t* className) {
+  for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
+       window = FindWindowExW(nullptr, window, className, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window))
+      return window;
+  }
+  return nullptr;
+}
+
 struct Counters {
   DWORD cb;
   DWORD pageFaultCount;
@@ -57,7 +71,7 @@ Started::Started(const BenchProgram& program, DWORD timeoutMs) : isLauncher_(pro
                       program.folder.c_str(), &startup, &process_))
     Abort("cannot start " + Utf8(program.path) + ", error " + std::to_string(GetLastError()));
   const double end = start + timeoutMs;
-  while (!(window_ = FindTopLevel(process_.dwProcessId, program.windowClass, true))) {
+  while (!(window_ = VisibleWindowOf(process_.dwProcessId, program.windowClass))) {
     if (NowMs() > end || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) {
       // Not left running behind the next measurement.
       TerminateProcess(process_.hProcess, 1);
