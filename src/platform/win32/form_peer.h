@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/gdi_objects.h"
+#include "platform/win32/tooltips.h"
 #include "platform/win32/win32.h"
 #include "platform/win32/window_hook.h"
 #include "runtime/control.h"
@@ -19,7 +20,6 @@ class Form;
 namespace tolvane::win32 {
 
 class ChildPeer;
-class Tooltips;
 
 class FormPeer final : public ControlPeer, private WindowHook {
  public:
@@ -36,6 +36,14 @@ class FormPeer final : public ControlPeer, private WindowHook {
   GdiObjects& Gdi() const { return gdi_; }
   // None before the window's first painting.
   Tooltips* Tips() const { return tooltips_.get(); }
+  // The hints' tooltip window, made once the window has been seen, with the
+  // hint of every control. Dropping it forgets them all; false if there was none.
+  void CreateTooltips();
+  bool DropTooltips() {
+    const bool had = tooltips_ != nullptr;
+    tooltips_.reset();
+    return had;
+  }
   const std::wstring& RichEditClass() const { return richEditClass_; }
 
   // Runs an event handler of the model; an error it raises is shown by the
@@ -81,8 +89,6 @@ class FormPeer final : public ControlPeer, private WindowHook {
   void CreatePeers(Control& parent);
   void TellModelWindowSize();
   void ShowWindowFirstTime();
-  // The hints' tooltip window, made once the window has been seen.
-  void CreateTooltips();
   void FocusFirstControl();
   bool MoveFocus(HWND from, bool backwards);
   bool PressMnemonic(wchar_t letter);

@@ -6,7 +6,6 @@
 #include "platform/win32/form_peer.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/text_conversion.h"
-#include "platform/win32/tooltips.h"
 #include "runtime/controls.h"
 #include "runtime/rtf_text.h"
 
@@ -163,11 +162,15 @@ void RichEditPeer::RenewIfLong() {
   HWND old = hwnd_;
   const bool focused = GetFocus() == old;
   HWND after = GetWindow(old, GW_HWNDPREV);
-  if (Tooltips* tips = owner_.Tips())
-    tips->Set(old, {});
+  // The hints go with the text and come back with the new control: what the
+  // tooltip window allocated while the long text was there would hold on to
+  // the memory the text took (tens of megabytes after a 2 MB document).
+  const bool hinted = owner_.DropTooltips();
   DestroyWindow(old);
   hwnd_ = nullptr;
   Create();
+  if (hinted)
+    owner_.CreateTooltips();
   if (hwnd_ == nullptr)
     return;
   UINT place = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
