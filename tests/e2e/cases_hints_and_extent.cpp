@@ -34,6 +34,8 @@ struct HintCase {
   std::string_view name;
   int line;  // the line selected before reading; -1 keeps the line of start-up
   std::vector<Hint> hints;
+  // Line 0 starts with a description long enough that leaving it renews the pane.
+  bool longFirstDescription = false;
 };
 
 const Hint kFixedHints[] = {
@@ -48,7 +50,14 @@ const Hint kFixedHints[] = {
 };
 
 void RunHints(const HintCase& c) {
-  FixtureDisc disc(SampleDisc());
+  std::vector<DiscFile> files = SampleDisc();
+  if (c.longFirstDescription) {
+    for (DiscFile& file : files)
+      if (file.name == "readme.txt")
+        for (int n = 0; n < 1000; ++n)
+          file.bytes += Cp932("長い説明の一行です。\r\n");
+  }
+  FixtureDisc disc(files);
   Launcher launcher(disc.Program());
   const HWND main = launcher.WaitForMainWindow();
   if (c.line >= 0) {
@@ -106,6 +115,16 @@ const HintCase kHintCases[] = {
              {ids::kRichEdit1, "RichEdit1", std::nullopt},  // no description in its folder
              {ids::kListBox1, "ListBox1", "ソフトウェアのインストール"},
          }},
+    {.name = "hints_after_a_long_description",
+     .line = 1,
+     .hints =
+         {
+             {ids::kButton4, "Button4", "選択したアプリケーションがあるフォルダを表示します。"},
+             {ids::kButton1, "Button1", "選択したアプリケーションを実行します。"},
+             {ids::kRichEdit1, "RichEdit1", std::nullopt},
+             {ids::kListBox1, "ListBox1", "ソフトウェアのインストール"},
+         },
+     .longFirstDescription = true},
     {.name = "hints_for_web_address",
      .line = 2,
      .hints =
