@@ -126,6 +126,21 @@ std::string PrepareRtfForControl(std::string_view rtf) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '\\' && i + 1 < rtf.size() && IsLetter(rtf[i + 1])) {
       const ControlWord cw = ReadControlWord(rtf, i + 1);
+      if (cw.word == "bin" && cw.hasParam && cw.param > 0) {
+        // Binary data becomes the same data in hexadecimal: a control that
+        // reads "\bin" as text would take the braces among its bytes for
+        // groups (a deep enough pile of them ends the process) and show
+        // nothing after it. The blank ends a control word before it.
+        i = cw.end;
+        const std::size_t length = std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
+        out += ' ';
+        for (const char b : rtf.substr(i, length)) {
+          out += kHexDigits[static_cast<unsigned char>(b) >> 4];
+          out += kHexDigits[static_cast<unsigned char>(b) & 0x0F];
+        }
+        i += length;
+        continue;
+      }
       out.append(rtf.substr(i, cw.end - i));
       if (!headerDone && cw.word == "rtf") {
         if (out.back() == ' ')
@@ -134,11 +149,6 @@ std::string PrepareRtfForControl(std::string_view rtf) {
         headerDone = true;
       }
       i = cw.end;
-      if (cw.word == "bin" && cw.hasParam && cw.param > 0) {
-        const std::size_t length = std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
-        out.append(rtf.substr(i, length));
-        i += length;
-      }
     } else if (c == '\\' && i + 1 < rtf.size()) {
       // A control symbol such as \' \\ \{ \}; a lead byte after the
       // backslash is a symbol too, as the control reads it, not text.
@@ -165,13 +175,8 @@ std::size_t RtfGroupDepth(std::string_view rtf) {
   std::size_t i = 0;
   while (i < rtf.size()) {
     const char c = rtf[i];
-    if (c == '\\' && i + 1 < rtf.size() && IsLetter(rtf[i + 1])) {
-      const ControlWord cw = ReadControlWord(rtf, i + 1);
-      i = cw.end;
-      if (cw.word == "bin" && cw.hasParam && cw.param > 0)
-        i += std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
-    } else if (c == '\\') {
-      i += 2;  // a control symbol: \{ and \} are text
+    if (c == '\\') {
+      i += 2;  // a control symbol (\{ and \} are text) or a word's first letter
     } else {
       if (c == '{')
         deepest = std::max(deepest, ++depth);

@@ -16,12 +16,13 @@ bool IsRtfDocument(std::string_view bytes);
 // becomes "\'hh\'hh", so that a trail byte "\", "{" or "}" is never read as
 // RTF syntax, and a document that names no code page is declared 932. In a
 // document of any other "\ansicpg" each raw byte from 0x80 up becomes its own
-// "\'hh". "\bin" data is left alone.
+// "\'hh". "\bin" data becomes the same data in hexadecimal, as a picture's
+// data is written without it.
 std::string PrepareRtfForControl(std::string_view rtf);
 
 // The deepest group nesting of a document prepared for the control, as the
-// control counts it: braces of control symbols and of "\bin" data are no
-// groups; an unclosed document counts the depth it reaches.
+// control counts it: braces of control symbols are no groups; an unclosed
+// document counts the depth it reaches.
 std::size_t RtfGroupDepth(std::string_view preparedRtf);
 
 // The deepest nesting the rich-edit control is known to survive. Wine's

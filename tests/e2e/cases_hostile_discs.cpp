@@ -132,12 +132,34 @@ std::vector<DiscFile> BinaryDescription() {
       {BinaryBytes(kBinaryDescriptionSize), "{\\rtf1 " + BinaryBytes(kBinaryDescriptionSize)});
 }
 
+std::string Little(unsigned value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i)
+    out += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return out;
+}
+
+// Pictures stored as binary data: braces among the bytes are no groups. The
+// first is the smallest document that ended the launcher; the second a 2 x 2
+// bitmap whose colours are the bytes of "{" and "}", with text after it.
+std::vector<DiscFile> BinaryPictures() {
+  const std::string pixels("{{{}}}\0\0}}}{{{\0\0", 16);
+  const std::string dib = Little(40, 4) + Little(2, 4) + Little(2, 4) + Little(1, 2) +
+                          Little(24, 2) + Little(0, 4) + Little(16, 4) + Little(2835, 4) +
+                          Little(2835, 4) + Little(0, 8) + pixels;
+  return DescribedBy({"{\\rtf1\\bin32 " + Repeated("{", 32) + "}",
+                      "{\\rtf1\\ansi before {\\pict\\dibitmap0\\picw2\\pich2\\bin" +
+                          std::to_string(dib.size()) + " " + dib + "} after the picture\\par}"});
+}
+
 struct HostileCase {
   std::string_view name;
   std::vector<DiscFile> (*disc)();
   // The message shown instead of the window, after which the launcher ends.
   std::optional<ExpectedBox> box = std::nullopt;
   int lines = -1;  // the list's lines; -1: not checked
+  // Text the last line's description shows, reached with the Down key.
+  std::wstring_view lastShows = {};
 };
 
 void RunHostile(const HostileCase& c) {
@@ -157,6 +179,13 @@ void RunHostile(const HostileCase& c) {
     WaitUntil(kHostileLimitMs,
               [&] { return static_cast<int>(ListItems(w.list).size()) >= c.lines; });
     ExpectEqual("lines in the list", c.lines, static_cast<long long>(ListItems(w.list).size()));
+  }
+  if (!c.lastShows.empty()) {
+    for (int line = 1; line < c.lines; ++line)
+      PressKey(w.list, VK_DOWN);
+    Settle(w.main);
+    ExpectTrue("the last description shows " + Utf8(std::wstring(c.lastShows)),
+               PaneText(w.pane).find(c.lastShows) != std::wstring::npos);
   }
   SelectEveryLine(w);
   ExpectTrue("the launcher still running after every selection", launcher.Running());
@@ -179,6 +208,10 @@ const HostileCase kHostileCases[] = {
     {.name = "hostile_rtf_bogus_bin_lengths", .disc = BogusBinLengths, .lines = 4},
     {.name = "hostile_rtf_nested_deep", .disc = NestedDeep, .lines = 4},
     {.name = "hostile_binary_descriptions", .disc = BinaryDescription, .lines = 2},
+    {.name = "hostile_rtf_pictures_as_binary_data",
+     .disc = BinaryPictures,
+     .lines = 2,
+     .lastShows = L"after the picture"},
 };
 
 }  // namespace

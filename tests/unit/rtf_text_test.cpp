@@ -20,9 +20,9 @@ TEST(RtfForControl, RawDoubleByteCharactersBecomeHexEscapes) {
       {"{\\rtf1\\ansicpg932 \\b \x93\xFA}", "{\\rtf1\\ansicpg932 \\b \\'93\\'fa}"},
       // Half-width katakana are single bytes and stay.
       {"{\\rtf1\\ansicpg932 \xB1}", "{\\rtf1\\ansicpg932 \xB1}"},
-      // Binary data is left alone.
+      // Binary data becomes hexadecimal data.
       {std::string("{\\rtf1\\ansicpg932 {\\pict\\bin3 \x95\x5C\x83}\x95\x5C}"),
-       std::string("{\\rtf1\\ansicpg932 {\\pict\\bin3 \x95\x5C\x83}\\'95\\'5c}")},
+       std::string("{\\rtf1\\ansicpg932 {\\pict 955c83}\\'95\\'5c}")},
       // A document that names no code page is declared code page 932.
       {"{\\rtf1 \x93\xFA}", "{\\rtf1\\ansicpg932 \\'93\\'fa}"},
       {"{\\rtf1\\ansi \x93\xFA}", "{\\rtf1\\ansicpg932 \\ansi \\'93\\'fa}"},
@@ -34,11 +34,11 @@ TEST(RtfForControl, RawDoubleByteCharactersBecomeHexEscapes) {
        "{\\rtf1\\ansi\\ansicpg1252 caf\\'e9\\par caf\\'e9}"},
       {"{\\rtf1\\ansicpg1251 \xC0\xFF}", "{\\rtf1\\ansicpg1251 \\'c0\\'ff}"},
       {std::string("{\\rtf1\\ansicpg1252 {\\pict\\bin2 \xE9\xFF}\xE9}"),
-       std::string("{\\rtf1\\ansicpg1252 {\\pict\\bin2 \xE9\xFF}\\'e9}")},
+       std::string("{\\rtf1\\ansicpg1252 {\\pict e9ff}\\'e9}")},
       // "\\ansicpg" as text or inside binary data declares nothing.
       {"{\\rtf1 \\\\ansicpg1252 \x93\xFA}", "{\\rtf1\\ansicpg932 \\\\ansicpg1252 \\'93\\'fa}"},
       {"{\\rtf1 {\\bin9 \\ansicpg1}\x93\xFA}",
-       "{\\rtf1\\ansicpg932 {\\bin9 \\ansicpg1}\\'93\\'fa}"},
+       "{\\rtf1\\ansicpg932 { 5c616e736963706731}\\'93\\'fa}"},
       // A backslash before a lead byte is a control symbol, as the control
       // reads it: the pair stays, and the trail byte is read on its own.
       {"{\\rtf1\\ansicpg932 \\\xE4t1}", "{\\rtf1\\ansicpg932 \\\xE4t1}"},
@@ -54,7 +54,7 @@ TEST(RtfForControl, RawDoubleByteCharactersBecomeHexEscapes) {
 
 TEST(RtfForControl, HugeBinaryLengthDoesNotReadPastTheEnd) {
   EXPECT_EQ(PrepareRtfForControl("{\\rtf1\\ansicpg932 \\bin999999999 ab"),
-            "{\\rtf1\\ansicpg932 \\bin999999999 ab");
+            "{\\rtf1\\ansicpg932  6162");
 }
 
 TEST(RtfPlainText, ReadsTextOutOfTheMarkup) {
@@ -141,8 +141,9 @@ TEST(RtfGroupDepth, CountsGroupsAsTheControlReadsThem) {
       {"{\\rtf1 x}", 1},
       {"{\\rtf1 {\\b a}{\\i {b}}}", 3},
       {"{\\rtf1 \\{\\{\\{ text \\}}", 1},  // escaped braces are text
-      {"{\\rtf1 \\bin3 {{{ x}", 1},        // braces inside binary data
-      {"{\\rtf1 \\bin99999999999{{", 1},   // a huge length takes the rest as data
+      // Binary data is read as text by some controls: prepared, it holds no braces.
+      {"{\\rtf1 \\bin3 {{{ x}", 4},
+      {PrepareRtfForControl("{\\rtf1\\bin32 " + std::string(32, '{') + "}"), 1},
       {"}}}{\\rtf1 x}", 1},                // stray closing braces
       {Nested(32), 32},
       {Nested(100000, false), 100000},
