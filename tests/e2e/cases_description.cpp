@@ -145,6 +145,10 @@ const std::string kWesternRtf =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
     "\\f0 caf\xE9\\par\r\n{\\b bold caf\xE9}\\par\r\nend}";
 
+// A line end that falls where the control's first chunk of text ends.
+const std::string kLineEndAtChunkEdge = std::string(2047, 'a') + "\r\nb";
+const std::string kLineEndAtChunkEdgeShown = std::string(2047, 'a') + "\nb";
+
 const DescriptionCase kDescriptionCases[] = {
     {.name = "rtf_description",
      .entry = {"リッチテキスト", "rtf", "tool.exe"},
@@ -179,6 +183,10 @@ const DescriptionCase kDescriptionCases[] = {
      .text = "インストール先: C:\\Tools\\{表示}\n本体とソース\n\n最後の行",
      .ink = Ink::NotRed,
      .bold = false},
+    {.name = "plain_text_line_end_at_chunk_edge",
+     .entry = {"長い行", "long", "tool.exe"},
+     .files = {{"long\\tool.exe", "MZ"}, {"long\\readme.txt", kLineEndAtChunkEdge}},
+     .text = kLineEndAtChunkEdgeShown},
     {.name = "red_notice",
      .entry = {"説明なし", "nodoc", "tool.exe"},
      .files = {{"nodoc\\tool.exe", "MZ"}},

@@ -15,13 +15,26 @@ namespace {
 
 struct MemoryStream {
   const std::string& bytes;
+  std::size_t unit = 1;  // bytes a character: 2 for UTF-16
   std::size_t position = 0;
+
+  // The character at `index` (a multiple of the unit) is `c`.
+  bool Is(std::size_t index, char c) const {
+    return bytes[index] == c && (unit == 1 || bytes[index + 1] == '\0');
+  }
 };
 
 DWORD CALLBACK ReadMemory(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
   auto* stream = reinterpret_cast<MemoryStream*>(cookie);
   const std::size_t left = stream->bytes.size() - stream->position;
-  const std::size_t count = std::min(left, static_cast<std::size_t>(std::max(wanted, LONG{0})));
+  std::size_t count = std::min(left, static_cast<std::size_t>(std::max(wanted, LONG{0})));
+  count -= count % stream->unit;
+  // A chunk that ends between CR and LF makes the control read two line
+  // ends, an empty line the text does not have: the CR waits for the next one.
+  const std::size_t end = stream->position + count;
+  if (count > stream->unit && count < left && stream->Is(end - stream->unit, '\r') &&
+      stream->Is(end, '\n'))
+    count -= stream->unit;
   std::memcpy(buffer, stream->bytes.data() + stream->position, count);
   stream->position += count;
   *given = static_cast<LONG>(count);
@@ -137,7 +150,7 @@ void RichEditPeer::ApplyCharFormat(WPARAM scope) {
 }
 
 LRESULT RichEditPeer::StreamIn(const std::string& bytes, WPARAM format) {
-  MemoryStream stream{bytes};
+  MemoryStream stream{bytes, (format & SF_UNICODE) != 0 ? 2u : 1u};
   EDITSTREAM callback{};
   callback.dwCookie = reinterpret_cast<DWORD_PTR>(&stream);
   callback.pfnCallback = ReadMemory;
