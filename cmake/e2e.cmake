@@ -26,9 +26,12 @@ target_link_options(probe PRIVATE -municode -static)
 # Planted DLLs: one source linked under the name of every DLL the program
 # imports or loads, and of those Windows is known to search for beside a
 # program. The driver copies them from markers/ beside itself onto a disc.
+# The runtime's own DLLs are among them: the start-up code GCC links in asks
+# for libgcc_s_dw2-1.dll by name, and a toolchain change could load any of them.
 set(TOLVANE_MARKER_DLLS
   kernel32 user32 gdi32 advapi32 shell32 ole32 comctl32 msvcrt version winmm msftedit riched20
-  riched32 uxtheme dwmapi cryptbase profapi userenv wininet msimg32)
+  riched32 uxtheme dwmapi cryptbase profapi userenv wininet msimg32
+  libgcc_s_dw2-1 libgcc_s_seh-1 libstdc++-6 libwinpthread-1)
 add_library(marker_dll_object OBJECT ${TOLVANE_E2E_DIR}/marker/marker_dll.cpp)
 target_compile_definitions(marker_dll_object PRIVATE UNICODE _UNICODE)
 foreach(dll IN LISTS TOLVANE_MARKER_DLLS)
