@@ -3,6 +3,7 @@
 #include "aboutbox1/version_info.h"
 #include "menu/sounds.h"
 #include "platform/platform.h"
+#include "runtime/cp932_text.h"
 #include "runtime/design.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text_lines.h"
@@ -123,7 +124,7 @@ void TAboutBox::OKButtonClick(Control&) {
 }
 
 void TAboutBox::EnterProgramFolder() {
-  if (!platform().SetCurrentDirectory(folders_.ApplicationDir))
+  if (!platform().SetCurrentDirectory(FolderToEnter(folders_.ApplicationDir)))
     throw InOutError(3);
 }
 

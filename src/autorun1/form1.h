@@ -17,6 +17,7 @@ namespace tolvane {
 
 class Platform;
 struct DirectOpenHooks;
+struct ShellResult;
 
 class TForm1 final : public Form {
  public:
@@ -96,12 +97,17 @@ class TForm1 final : public Form {
 
   // Shell and power, shared by running an entry and the direct-open mode.
   // Words a failed shell result; silent for success, 31 and a refused elevation.
-  void ReportShellError(int result);
-  // "OPEN" with no folder and shown; the result, reported.
-  int ShellOpen(std::string_view file, std::string_view parameters);
+  void ReportShellError(const ShellResult& result);
+  // "OPEN", shown, with `directory` as the started program's current folder;
+  // the shell's code, its failure reported.
+  int ShellOpen(std::string_view file, std::string_view parameters,
+                std::string_view directory = {});
+  // An address as written; one no program is registered for is reported too.
+  void OpenAddress(std::string_view address, std::string_view directory);
   // For a file no application is associated with: asks whether to open
   // `path` in Notepad (the question names `shownName`) and does so on Yes.
-  void OfferNotepad(std::string_view shownName, std::string_view path, std::string_view caption);
+  void OfferNotepad(std::string_view shownName, std::string_view path, std::string_view caption,
+                    std::string_view directory);
   // Asks whether to do request.SystemActionName; on Yes, DoShutDown(request).
   void ConfirmSystemAction(const TargetKindState& request);
   // The action of the request flags of `Selection`, or of `request`.
@@ -121,8 +127,12 @@ class TForm1 final : public Form {
   void PlaceBesideSplitter(int paneHeight);
   void ResetDescriptionPane();
   void SetPaneColor(Color color);
-  // These two return false when the selection gave way (see KeepsSelection).
+  // These return false when the selection gave way (see KeepsSelection).
+  // DescribeEntry reports a description that cannot be read and goes on
+  // without it; LoadDescription raises.
+  bool DescribeEntry(int n, bool& documentReported);
   bool LoadDescription(int n, bool& documentReported);
+  void ShowNoDocumentNotice(bool& documentReported);
   bool ShowDocumentFile(const std::string& path, bool clearFirst);
   // Processes pending messages; false when one of them started a newer
   // selection, switched the text off or closed the window: the selection
@@ -133,6 +143,8 @@ class TForm1 final : public Form {
 
   std::vector<std::string> args_;
   bool running_ = false;  // a launch or its question is open
+  // A selection was asked for while a launch was open: it runs after it.
+  bool selectionDeferred_ = false;
   // Counts selections and switches of the text; a nested one moves it on.
   unsigned selectionGeneration_ = 0;
   int selectionsRunning_ = 0;

@@ -71,11 +71,31 @@ bool TForm1::LoadDescription(int n, bool& documentReported) {
       return false;
     RichEdit1.SetHint(kDefaultDocument);
   } else {
-    SetPaneColor(kColorRed);
-    RichEdit1.SetText("ドキュメントは存在しません");
-    documentReported = false;
+    ShowNoDocumentNotice(documentReported);
   }
   return true;
+}
+
+void TForm1::ShowNoDocumentNotice(bool& documentReported) {
+  SetPaneColor(kColorRed);
+  RichEdit1.SetText("ドキュメントは存在しません");
+  documentReported = false;
+}
+
+bool TForm1::DescribeEntry(int n, bool& documentReported) {
+  try {
+    return LoadDescription(n, documentReported);
+  } catch (const InOutError& error) {
+    // A description that cannot be read is reported; the entry's own
+    // buttons and notices then follow as if it had none, so that they are
+    // never those of the line selected before.
+    const unsigned generation = selectionGeneration_;
+    App().ShowError(error);
+    if (generation != selectionGeneration_ || Closed())
+      return false;
+    ShowNoDocumentNotice(documentReported);
+    return true;
+  }
 }
 
 bool TForm1::ShowDocumentFile(const std::string& path, bool clearFirst) {

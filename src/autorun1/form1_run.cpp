@@ -1,8 +1,11 @@
 // Running the selected entry: a program or document from its folder, an
 // address, or a power action after a confirmation.
+#include <utility>
+
 #include "autorun1/form1.h"
 #include "autorun1/system_actions.h"
 #include "platform/platform.h"
+#include "runtime/cp932_text.h"
 #include "runtime/runtime_error.h"
 
 namespace tolvane {
@@ -45,31 +48,33 @@ void EnableRunControls(TForm1& f) {
 
 void OpenEntryFile(TForm1& f, const std::string& target) {
   Platform& platform = PlatformOf(f);
-  if (!platform.SetCurrentDirectory(f.Folders.MenuDir))
+  if (!platform.SetCurrentDirectory(FolderToEnter(f.Folders.MenuDir)))
     throw InOutError(3);
   // A missing file or folder left the Run button disabled: a double click or
   // Enter on such an entry does nothing.
   if (!f.Button1.Enabled())
     return;
   TargetKindState& s = f.Selection;
-  platform.SetCurrentDirectory(f.EntryDir);
+  // Taken before pending messages run: a selection they make must not change
+  // what this launch opens, nor anything they do the folder it starts in.
+  const std::string folder = FolderToEnter(f.EntryDir);
+  platform.SetCurrentDirectory(folder);
   s.TargetParams = TargetParamsOf(target);
   s.TargetParamsCopying = target.find('/') != std::string::npos;
-  // Taken before pending messages run: a selection they make must not change
-  // what this launch opens.
   const std::string shownName = s.TargetFile;
   const std::string file = f.EntryDir + "\\" + shownName;
   const std::string parameters = s.TargetParams;
   DisableRunControls(f);
-  if (f.ShellOpen(file, parameters) == kShellNoAssociation)
-    f.OfferNotepad(shownName, file, "システムエラー");
+  if (f.ShellOpen(file, parameters, folder) == kShellNoAssociation)
+    f.OfferNotepad(shownName, file, "システムエラー", folder);
   EnableRunControls(f);
 }
 
-void OpenAddress(TForm1& f, const std::string& target) {
+void OpenAddressEntry(TForm1& f, const std::string& target) {
   f.Selection.UrlToOpen = target;
+  const std::string folder = FolderToEnter(f.Folders.MenuDir);
   DisableRunControls(f);
-  f.ShellOpen(target, "");
+  f.OpenAddress(target, folder);
   EnableRunControls(f);
 }
 
@@ -97,16 +102,28 @@ void TForm1::Button1Click(Control&) {
   // still being described run: its buttons are not yet its own.
   if (entry == nullptr || running_ || selectionsRunning_ > 0)
     return;
-  const ScopedFlag running(running_);
-  const std::string target = entry->Target;
-  Selection.TargetParams.clear();
-  Selection.TargetParamsCopying = false;
-  if (Selection.IsSystemAction)
-    RunSystemAction(*this);
-  else if (Selection.IsUrlTarget)
-    OpenAddress(*this, target);
-  else
-    OpenEntryFile(*this, target);
+  const int line = ListBox1.ItemIndex();
+  const bool showsText = CheckBox2.Checked();
+  {
+    const ScopedFlag running(running_);
+    selectionDeferred_ = false;
+    const std::string target = entry->Target;
+    Selection.TargetParams.clear();
+    Selection.TargetParamsCopying = false;
+    if (Selection.IsSystemAction)
+      RunSystemAction(*this);
+    else if (Selection.IsUrlTarget)
+      OpenAddressEntry(*this, target);
+    else
+      OpenEntryFile(*this, target);
+  }
+  // Another line was selected, or the text switched, while the launch ran:
+  // that selection's description and buttons replace those of the line that
+  // was run. The same line again (a key released at the list's end) leaves
+  // the buttons as the launch left them.
+  const bool deferred = std::exchange(selectionDeferred_, false);
+  if (deferred && (ListBox1.ItemIndex() != line || CheckBox2.Checked() != showsText))
+    ListBox1Click(ListBox1);
 }
 
 void TForm1::N2Click(Control& sender) {

@@ -36,6 +36,12 @@ bool TForm1::KeepsSelection() {
 }
 
 void TForm1::ListBox1Click(Control&) {
+  // A key or click queued behind a launch reaches the list while it is
+  // disabled: the launch describes the line selected then when it is over.
+  if (running_) {
+    selectionDeferred_ = true;
+    return;
+  }
   ++selectionGeneration_;
   const TLauncherEntry* entry = SelectedEntry();
   if (entry == nullptr)
@@ -92,7 +98,7 @@ void TForm1::ListBox1Click(Control&) {
     }
   }
 
-  if (!platform().SetCurrentDirectory(Folders.MenuDir))
+  if (!platform().SetCurrentDirectory(FolderToEnter(Folders.MenuDir)))
     throw InOutError(3);
   EntryDir = ResolveEntryDir(*entry);
   if (EntryDir == "?") {
@@ -102,7 +108,7 @@ void TForm1::ListBox1Click(Control&) {
     KeepsSelection();  // the handler ends here either way
     return;
   }
-  if (!platform().SetCurrentDirectory(EntryDir)) {
+  if (!platform().SetCurrentDirectory(FolderToEnter(EntryDir))) {
     EnableActions(*this, false, false);
     ListBox1.SetHint("フォルダがありません");
     if (CheckBox2.Checked()) {
@@ -119,7 +125,7 @@ void TForm1::ListBox1Click(Control&) {
   Button4.SetEnabled(folderActions);
   N4.SetEnabled(folderActions);
 
-  if (!LoadDescription(n, documentReported))
+  if (!DescribeEntry(n, documentReported))
     return;
 
   if (s.IsSystemAction || s.IsUrlTarget)

@@ -2,6 +2,7 @@
 // caller shares: opening through the shell and the Notepad fallback.
 #include "autorun1/form1.h"
 #include "platform/platform.h"
+#include "runtime/cp932_text.h"
 
 namespace tolvane {
 
@@ -38,29 +39,64 @@ constexpr ShellErrorMessage kShellErrorMessages[] = {
     {32, "指定されたダイナミックリンクライブラリ（DLL）が見つかりませんでした。", kStop},
 };
 
+// The system's own text for an error the shell has no code for; never the
+// words of another failure.
+std::string SystemErrorMessage(Platform& platform, unsigned error) {
+  std::string text = error != 0 ? platform.SystemErrorText(error) : std::string();
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+    text.pop_back();
+  if (text.empty())
+    text = "不明なエラーが発生しました。";
+  return text + "（エラー番号 " + std::to_string(error) + "）";
+}
+
 }  // namespace
 
-void TForm1::ReportShellError(int result) {
+void TForm1::ReportShellError(const ShellResult& result) {
   // Success, a refused elevation (the user's own "No") and 31, which the
   // callers follow up with their own question, are not worded here.
+  if (result.code == kShellSystemError) {
+    platform().MessageBox(SystemErrorMessage(platform(), result.systemError), "システムエラー",
+                          kStop);
+    return;
+  }
   for (const ShellErrorMessage& m : kShellErrorMessages)
-    if (m.code == result)
+    if (m.code == result.code)
       platform().MessageBox(m.text, "システムエラー", m.style);
 }
 
-int TForm1::ShellOpen(std::string_view file, std::string_view parameters) {
-  const int result = platform().ShellExecute("OPEN", file, parameters, "", kShowNormal);
+int TForm1::ShellOpen(std::string_view file, std::string_view parameters,
+                      std::string_view directory) {
+  const ShellResult result =
+      platform().ShellExecute("OPEN", file, parameters, directory, kShowNormal);
   ReportShellError(result);
-  return result;
+  return result.code;
+}
+
+void TForm1::OpenAddress(std::string_view address, std::string_view directory) {
+  // An address whose scheme no program is registered for would otherwise
+  // open nothing and say nothing.
+  if (ShellOpen(address, "", directory) == kShellNoAssociation)
+    platform().MessageBox(
+        "指定されたアドレスに関連付けられたアプリケーションがありません。\n" + std::string(address),
+        "システムエラー", kStop);
 }
 
 void TForm1::OfferNotepad(std::string_view shownName, std::string_view path,
-                          std::string_view caption) {
+                          std::string_view caption, std::string_view directory) {
   const std::string question =
       "指定されたファイル拡張子に関連付けられたアプリケーションがありません。\n\r" +
       std::string(shownName) + " をメモ帳で開きますか？";
-  if (platform().MessageBox(question, caption, mb::kYesNo | mb::kIconHand) == mb::kIdYes)
-    ShellOpen("notepad.exe", path);
+  if (platform().MessageBox(question, caption, mb::kYesNo | mb::kIconHand) != mb::kIdYes)
+    return;
+  // The system's Notepad by its full path: a "notepad.exe" on the disc or in
+  // the current folder is never the one that runs.
+  const std::string& windows = !Folders.WindowsDir.empty() ? Folders.WindowsDir : Folders.SystemDir;
+  if (windows.empty()) {
+    ReportShellError(2);
+    return;
+  }
+  ShellOpen(AddTrailingBackslash(windows) + "notepad.exe", path, directory);
 }
 
 }  // namespace tolvane

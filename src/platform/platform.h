@@ -41,6 +41,17 @@ inline constexpr unsigned kPowerOff = 0x8;
 inline constexpr int kShellNoAssociation = 31;
 // ShellExecute's result when the user refused elevation: not an error.
 inline constexpr int kShellCancelled = -1;
+// ShellExecute's result for a failure the shell has no code of its own for:
+// the system's error code comes with it.
+inline constexpr int kShellSystemError = -2;
+
+// What a shell call gave: the shell's code (above 32 for success) and, with
+// kShellSystemError, the system's error.
+struct ShellResult {
+  int code = 33;
+  unsigned systemError = 0;
+  ShellResult(int shellCode = 33, unsigned error = 0) : code(shellCode), systemError(error) {}
+};
 
 struct FileContent {
   int error = 0;  // the system's error code; 0 when the bytes were read
@@ -114,9 +125,9 @@ class Platform {
   virtual VersionText VersionStringValue(const std::string& info, std::string_view query) = 0;
 
   // Shell and sound.
-  virtual int ShellExecute(std::string_view verb, std::string_view file,
-                           std::string_view parameters, std::string_view directory,
-                           int showCommand) = 0;
+  virtual ShellResult ShellExecute(std::string_view verb, std::string_view file,
+                                   std::string_view parameters, std::string_view directory,
+                                   int showCommand) = 0;
   virtual void SendMciCommand(std::string_view command) = 0;
 
   // Power. The token stays open from OpenOwnProcessToken until

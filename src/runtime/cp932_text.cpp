@@ -49,6 +49,12 @@ std::string AddTrailingBackslash(std::string_view text) {
   return result;
 }
 
+std::string FolderToEnter(std::string_view folder) {
+  if (folder.size() == 2 && folder[1] == ':' && !IsLeadByte(static_cast<unsigned char>(folder[0])))
+    return std::string(folder) + '\\';
+  return std::string(folder);
+}
+
 std::size_t LastPathDelimiter(std::string_view path) {
   std::size_t last = std::string_view::npos;
   for (std::size_t i = 0; i < path.size(); i += CharWidth(path, i)) {

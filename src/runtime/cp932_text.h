@@ -25,6 +25,10 @@ bool IsCharStart(std::string_view text, std::size_t index);
 bool EndsWithBackslash(std::string_view text);
 std::string RemoveTrailingBackslash(std::string_view text);
 std::string AddTrailingBackslash(std::string_view text);
+// A folder to make current or to start a program in: a drive alone ("Q:")
+// would name whatever folder is current on that drive, so it gets its root's
+// backslash ("Q:\"); any other folder is kept as it is.
+std::string FolderToEnter(std::string_view folder);
 
 // Index of the last "\" or ":" that stands as a character, or npos.
 std::size_t LastPathDelimiter(std::string_view path);

@@ -51,7 +51,7 @@ void OpenDirectTarget(std::string_view target, const StartupFolders& folders,
   }
 
   // An address goes to the shell exactly as written.
-  hooks.ShellOpen(target, "");
+  hooks.OpenAddress(target);
 }
 
 }  // namespace tolvane

@@ -13,14 +13,16 @@ namespace tolvane {
 
 // What the direct-open mode shares with running an entry from the window.
 struct DirectOpenHooks {
-  // Opens through the shell ("OPEN", no folder, shown), words a failure, and
-  // gives the shell's result.
+  // Opens through the shell ("OPEN", started in the launcher's folder,
+  // shown), words a failure, and gives the shell's result.
   Callback<int(std::string_view file, std::string_view parameters)> ShellOpen;
   // Asks whether to open `file` in Notepad (no application is associated
   // with it), and opens it there on Yes.
   Callback<void(const std::string& file)> OfferNotepad;
   // Asks whether to carry out the named power action, and does it on Yes.
   Callback<void(const TargetKindState& request)> ConfirmSystemAction;
+  // Opens an address as written, and reports one nothing is registered for.
+  Callback<void(std::string_view address)> OpenAddress;
 };
 
 // Resets the target-kind state and tells a "?" action (kind 9 for any word

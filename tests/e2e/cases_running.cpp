@@ -10,6 +10,7 @@
 #include "launcher.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "platform/win32/control_ids.h"
 #include "probe_log.h"
 #include "selection_window.h"
 #include "text.h"
@@ -39,6 +40,11 @@ struct RunCase {
   std::optional<std::string_view> probeSees = {};
   std::optional<BoxSeen> box = {};
   std::string_view deleteBeforeRun = {};  // a file removed after the selection
+  // A file another program holds open without sharing while the launcher
+  // starts, and the box it shows for it, answered before the window.
+  std::string_view heldOpen = {};
+  std::optional<ExpectedBox> atStart = {};
+  bool aboutQueued = false;  // a click on About queued right behind the run
 };
 
 void Run(const Window& w, Trigger by) {
@@ -68,11 +74,42 @@ void RunRunCase(const RunCase& c) {
   if (!c.probe.empty())
     files.push_back(ProbeFile(std::string(c.probe)));
   FixtureDisc disc(files);
+  HANDLE held = INVALID_HANDLE_VALUE;
+  if (!c.heldOpen.empty()) {
+    held = CreateFileW(disc.Path(c.heldOpen).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                       nullptr);
+    if (held == INVALID_HANDLE_VALUE)
+      Abort("cannot hold " + std::string(c.heldOpen) + " open");
+  }
   Launcher launcher(disc.Program());
+  if (c.atStart) {
+    const HWND box = launcher.WaitForMessageBox();
+    ExpectMessageBox(box, *c.atStart);
+    if (!AnswerMessageBox(box, IDOK))
+      Abort("the message box has no OK button");
+  }
   const Window w = WindowOf(launcher.WaitForMainWindow());
+  if (held != INVALID_HANDLE_VALUE)
+    CloseHandle(held);
   if (!c.deleteBeforeRun.empty() && !DeleteFileW(disc.Path(c.deleteBeforeRun).c_str()))
     Abort("cannot delete " + std::string(c.deleteBeforeRun));
-  Run(w, c.by);
+  if (c.aboutQueued) {
+    launcher.Pause();
+    Run(w, c.by);
+    PostClick(RequireControl(w.main, tolvane::ids::kButton3, "Button3"));
+    launcher.Resume();
+    // The About box opens while the launch waits; the launch goes on once it is closed.
+    HWND about = nullptr;
+    WaitUntil(kWindowTimeoutMs, [&] {
+      about = FindTopLevel(launcher.ProcessId(), tolvane::ids::kDialogWindowClass, true);
+      return about != nullptr;
+    });
+    if (!about)
+      Abort("expected the About box, got " + DescribeWindows(launcher.ProcessId()));
+    PostMessageW(about, WM_CLOSE, 0, 0);
+  } else {
+    Run(w, c.by);
+  }
 
   if (c.box) {
     const HWND box = launcher.WaitForMessageBox();
@@ -136,6 +173,20 @@ const RunCase kRunCases[] = {
                      "システムエラー", BoxIcon::Hand},
                     Answer::Ok},
      .deleteBeforeRun = "Setup\\probe.exe"},
+    {.name = "run_after_an_unreadable_description",
+     .entry = {"プローブ", "Setup", "probe.exe /x"},
+     .files = {{"Setup\\readme.txt", "説明"}},
+     .probe = "Setup\\probe.exe",
+     .by = Trigger::EnterKey,
+     .probeSees = "x",
+     .heldOpen = "Setup\\readme.txt",
+     .atStart = ExpectedBox{"Sharing violation.", "Tolvane", BoxIcon::Hand}},
+    {.name = "run_with_about_queued_behind",
+     .entry = {"プローブ", "Setup", "probe.exe"},
+     .probe = "Setup\\probe.exe",
+     .by = Trigger::RunButton,
+     .probeSees = "",
+     .aboutQueued = true},
     {.name = "run_logoff_answered_no",
      .entry = {"ログオフ", ".", "?logoff"},
      .by = Trigger::RunButton,

@@ -41,6 +41,11 @@ class Launcher {
   // Closes `window` as its close box does and expects the end with exit code 0.
   void CloseAndExpectExit(HWND window);
 
+  // Holds and frees the launcher's window thread: messages posted meanwhile
+  // wait in its queue together, as they do behind a handler that is busy.
+  void Pause() { SuspendThread(process_.hThread); }
+  void Resume() { ResumeThread(process_.hThread); }
+
   bool MainWindowSeen() const { return mainWindowSeen_; }
   bool AnyWindowSeen() const { return anyWindowSeen_; }
   void Terminate();

@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   };
   hooks.OfferNotepad = [&](const std::string&) { ++opens; };
   hooks.ConfirmSystemAction = [&](const TargetKindState&) { ++opens; };
+  hooks.OpenAddress = [&](std::string_view) { ++opens; };
   TargetKindState state;
   const CommandLineOptions options =
       ScanCommandLineOptions(platform, "Tolvane", args, folders, hooks, state);

@@ -188,14 +188,14 @@ int FakePlatform::TextWidth(const Font& font, std::string_view text) {
   return static_cast<int>(text.size()) * font.height / 2;
 }
 
-int FakePlatform::ShellExecute(std::string_view verb, std::string_view file,
-                               std::string_view parameters, std::string_view directory,
-                               int showCommand) {
+ShellResult FakePlatform::ShellExecute(std::string_view verb, std::string_view file,
+                                       std::string_view parameters, std::string_view directory,
+                                       int showCommand) {
   shellCalls.push_back({std::string(verb), std::string(file), std::string(parameters),
                         std::string(directory), showCommand});
   if (shellResults.empty())
     return 42;
-  const int result = shellResults.front();
+  const ShellResult result = shellResults.front();
   shellResults.pop_front();
   return result;
 }

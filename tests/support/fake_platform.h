@@ -67,8 +67,8 @@ class FakePlatform : public Platform {
   // page 932 cannot hold, with no short name for it: it raises.
   std::string unwritable;
 
-  std::deque<int> messageBoxAnswers;  // answered in order; then IDOK
-  std::deque<int> shellResults;       // answered in order; then 42 (success)
+  std::deque<int> messageBoxAnswers;     // answered in order; then IDOK
+  std::deque<ShellResult> shellResults;  // answered in order; then 42 (success)
 
   std::vector<ShownMessage> messages;
   std::vector<ShellCall> shellCalls;
@@ -129,8 +129,9 @@ class FakePlatform : public Platform {
   std::string ReadVersionInfo(std::string_view path) override;
   std::string VersionBinaryValue(const std::string& info, std::string_view query) override;
   VersionText VersionStringValue(const std::string& info, std::string_view query) override;
-  int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
-                   std::string_view directory, int showCommand) override;
+  ShellResult ShellExecute(std::string_view verb, std::string_view file,
+                           std::string_view parameters, std::string_view directory,
+                           int showCommand) override;
   void SendMciCommand(std::string_view command) override;
   int PlatformId() override { return platformId; }
   bool OpenOwnProcessToken() override;

@@ -18,8 +18,10 @@ using Messages = std::vector<ShownMessage>;
 const ShownMessage kPositionWarning{
     "コマンドライン「I:」は、コマンドラインの一番最初にあるときのみ有効です。", "Tolvane", 0x30};
 
-ShellCall Open(const std::string& file, const std::string& parameters = "") {
-  return {"OPEN", file, parameters, "", 5};
+// A direct-open call: it starts in the launcher's folder.
+ShellCall Open(const std::string& file, const std::string& parameters = "",
+               const std::string& folder = "Q:\\disc") {
+  return {"OPEN", file, parameters, folder, 5};
 }
 
 // A disc with a default menu, a second menu in "sub", combined documents
@@ -182,7 +184,8 @@ TEST(CommandLine, DirectOpenSharesTheWindowsWordingAndQuestions) {
       "指定されたファイル拡張子に関連付けられたアプリケーションがありません。\n\r";
   struct Case {
     std::string target;
-    std::deque<int> shellResults, answers;
+    std::deque<ShellResult> shellResults;
+    std::deque<int> answers;
     Calls shell;
     Messages messages;
     std::vector<unsigned> exitFlags;
@@ -190,7 +193,8 @@ TEST(CommandLine, DirectOpenSharesTheWindowsWordingAndQuestions) {
       {"%TempDir%\\notes.abc %param% -x",
        {31},
        {mb::kIdYes},
-       {Open("C:\\TEMP\\notes.abc", " -x"), Open("notepad.exe", "C:\\TEMP\\notes.abc")},
+       {Open("C:\\TEMP\\notes.abc", " -x"),
+        Open("C:\\WINDOWS\\notepad.exe", "C:\\TEMP\\notes.abc")},
        {{noApp + "C:\\TEMP\\notes.abc をメモ帳で開きますか？", "Tolvane", 0x14}},
        {}},
       {"notes.abc",
@@ -207,6 +211,14 @@ TEST(CommandLine, DirectOpenSharesTheWindowsWordingAndQuestions) {
          "システムエラー", 0x10}},
        {}},
       {"http://example.jp/", {kShellCancelled}, {}, {Open("http://example.jp/")}, {}, {}},
+      {"mailto:a@example.jp",
+       {kShellNoAssociation},
+       {},
+       {Open("mailto:a@example.jp")},
+       {{"指定されたアドレスに関連付けられたアプリケーションがありません。\n"
+         "mailto:a@example.jp",
+         "システムエラー", 0x10}},
+       {}},
       {"?poweroff",
        {},
        {mb::kIdYes},
@@ -260,7 +272,7 @@ TEST(CommandLine, AProgramInADriveRootMakesTheRootCurrent) {
     ASSERT_TRUE(l.platform.SetCurrentDirectory("Q:\\elsewhere"));
     l.Start({"tolvane.exe", "/o:setup.exe"});
     EXPECT_EQ(l.platform.CurrentDirectory(), c.current);
-    EXPECT_EQ(l.platform.shellCalls, Calls{Open("setup.exe")});
+    EXPECT_EQ(l.platform.shellCalls, Calls{Open("setup.exe", "", c.current)});
   }
 }
 
@@ -271,10 +283,10 @@ struct Recorded {
   std::vector<int> reported = {};
   DirectOpenHooks Hooks() {
     return {[this](std::string_view file, std::string_view params) {
-              reported.push_back(platform.ShellExecute("OPEN", file, params, "", 5));
+              reported.push_back(platform.ShellExecute("OPEN", file, params, "", 5).code);
               return reported.back();
             },
-            [](const std::string&) {}, [](const TargetKindState&) {}};
+            [](const std::string&) {}, [](const TargetKindState&) {}, [](std::string_view) {}};
   }
 };
 
@@ -297,7 +309,7 @@ TEST(OptionScan, ValuesKeep252BytesAndEveryParameterIsHandled) {
   EXPECT_EQ(o.CommandLineParams[2], "/d:" + std::string(252, 'b'));
   EXPECT_EQ(o.CommandLineParams[9], "p10");
   // Parameters past the tenth are not stored, but still handled.
-  EXPECT_EQ(p.shellCalls, Calls{Open("twelfth.exe")});
+  EXPECT_EQ(p.shellCalls, Calls{Open("twelfth.exe", "", "")});
   EXPECT_EQ(r.reported, std::vector<int>{42});
   EXPECT_TRUE(o.DirectOpenDone);
 

@@ -120,19 +120,46 @@ TEST(Description, TextSwitchedOff) {
   EXPECT_EQ(f.RichEdit1.Text(), "text");
 }
 
-TEST(Description, AnUnreadableDocumentRaisesAnInputOutputError) {
-  LauncherFixture l;
-  l.DiscFile("AutoRun.KWP", "A\r\n\r\n\r\nB\r\nb\r\n\r\n");
-  l.DiscFile("readme.txt", "fine");
-  l.platform.AddUnreadableFile("Q:\\disc\\b\\readme.txt", 5);
-  ASSERT_TRUE(l.Start());
-  TForm1& f = *l.form;
-  f.ListBox1.SetItemIndex(1);
-  EXPECT_FALSE(l.app.Guard([&] { f.ListBox1Click(f.ListBox1); }));
-  ASSERT_EQ(l.platform.messages.size(), 1u);
-  EXPECT_EQ(l.platform.messages[0], (ShownMessage{"File access denied.", "Tolvane", 0x10}));
-  // The default document clears the pane before it is read.
-  EXPECT_EQ(f.RichEdit1.Text(), "");
+// A description that cannot be read is reported, and the entry's own buttons,
+// hints and notices follow as if it had none: never those of the line before.
+TEST(Description, AnUnreadableDocumentIsReportedAndTheEntryStillChecked) {
+  struct Case {
+    const char* name;
+    std::string before;  // the target of a line selected first; empty: none
+    std::string target;  // of the entry whose readme.txt cannot be read
+    bool run;
+    std::string listHint;
+  } const cases[] = {
+      {"at start-up", "", "x.exe", true, "B"},
+      {"after a line that cannot run", "gone.exe", "x.exe", true, "B"},
+      {"a missing program after one that can run", "x.exe", "gone.exe", false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LauncherFixture l;
+    std::string menu = "B\r\nb\r\n" + c.target + "\r\n";
+    if (!c.before.empty())
+      menu = "A\r\na\r\n" + c.before + "\r\n" + menu;
+    l.DiscFile("AutoRun.KWP", menu);
+    l.DiscFile("a\\x.exe", "");
+    l.DiscFile("a\\readme.txt", "fine");
+    l.DiscFile("b\\x.exe", "");
+    l.platform.AddUnreadableFile("Q:\\disc\\b\\readme.txt", 5);
+    ASSERT_TRUE(l.Start());
+    TForm1& f = *l.form;
+    if (!c.before.empty()) {
+      ASSERT_TRUE(l.platform.messages.empty());
+      l.Select(1);
+    }
+    EXPECT_EQ(l.platform.messages,
+              (std::vector<ShownMessage>{{"File access denied.", "Tolvane", 0x10}}));
+    EXPECT_EQ(f.RichEdit1.Text(), "ドキュメントは存在しません");
+    EXPECT_EQ(f.RichEdit1.GetFont().color, kColorRed);
+    EXPECT_EQ(f.Button1.Enabled() && f.N2.Enabled(), c.run);
+    EXPECT_EQ(f.Button1.Enabled() || f.N2.Enabled(), c.run);
+    EXPECT_TRUE(f.Button4.Enabled() && f.N4.Enabled());
+    EXPECT_EQ(f.ListBox1.Hint(), c.listHint);
+  }
 }
 
 TEST(CombinedDocument, Sections) {

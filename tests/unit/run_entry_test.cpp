@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "platform/platform.h"
 #include "support/launcher_fixture.h"
 
@@ -10,6 +13,9 @@ using testing::LauncherFixture;
 using testing::ShellCall;
 using testing::ShownMessage;
 using Calls = std::vector<ShellCall>;
+
+// The folder a program of the entry in "Dir" starts in.
+constexpr const char* kDir = "Q:\\disc\\Dir";
 
 // One entry in "Dir" of the disc, with these files there, started and selected.
 void StartWith(LauncherFixture& l, const std::string& folder, const std::string& target,
@@ -28,12 +34,12 @@ TEST(Button1Click, ProgramsAndDocumentsOpenFromTheirFolderWithTheirParameters) {
     std::vector<std::string> files;
     Calls calls;  // empty: the Run button is disabled and nothing opens
   } const cases[] = {
-      {"setup.exe /s", {"setup.exe"}, {{"OPEN", "Q:\\disc\\Dir\\setup.exe ", "s", "", 5}}},
-      {"setup.exe //s", {"setup.exe"}, {{"OPEN", "Q:\\disc\\Dir\\setup.exe ", "/s", "", 5}}},
-      {"a/b/c", {"a"}, {{"OPEN", "Q:\\disc\\Dir\\a", "b/c", "", 5}}},
-      {"", {}, {{"OPEN", "Q:\\disc\\Dir\\", "", "", 5}}},
+      {"setup.exe /s", {"setup.exe"}, {{"OPEN", "Q:\\disc\\Dir\\setup.exe ", "s", kDir, 5}}},
+      {"setup.exe //s", {"setup.exe"}, {{"OPEN", "Q:\\disc\\Dir\\setup.exe ", "/s", kDir, 5}}},
+      {"a/b/c", {"a"}, {{"OPEN", "Q:\\disc\\Dir\\a", "b/c", kDir, 5}}},
+      {"", {}, {{"OPEN", "Q:\\disc\\Dir\\", "", kDir, 5}}},
       {"/s", {}, {}},
-      {"tool.exe ", {"tool.exe"}, {{"OPEN", "Q:\\disc\\Dir\\tool.exe ", "", "", 5}}},
+      {"tool.exe ", {"tool.exe"}, {{"OPEN", "Q:\\disc\\Dir\\tool.exe ", "", kDir, 5}}},
       {"missing.exe", {}, {}},
   };
   for (const Case& c : cases) {
@@ -65,8 +71,8 @@ TEST(Button1Click, UnassociatedDocumentOffersNotepad) {
       "指定されたファイル拡張子に関連付けられたアプリケーションがありません。\n\r"
       "readme.abc をメモ帳で開きますか？",
       "システムエラー", 0x14};
-  const ShellCall document{"OPEN", "Q:\\disc\\Dir\\readme.abc", "", "", 5};
-  const ShellCall notepad{"OPEN", "notepad.exe", "Q:\\disc\\Dir\\readme.abc", "", 5};
+  const ShellCall document{"OPEN", "Q:\\disc\\Dir\\readme.abc", "", kDir, 5};
+  const ShellCall notepad{"OPEN", "C:\\WINDOWS\\notepad.exe", "Q:\\disc\\Dir\\readme.abc", kDir, 5};
   struct Case {
     int answer;
     Calls calls;
@@ -107,7 +113,8 @@ TEST(Button1Click, AddressesOpenAsWrittenEvenWithTheRunButtonDisabled) {
     StartWith(l, folder, "mailto:someone@example.jp");
     EXPECT_EQ(l.form->Button1.Enabled(), folder == ".");
     l.form->ListBox1.OnDblClick(l.form->ListBox1);
-    EXPECT_EQ(l.platform.shellCalls, (Calls{{"OPEN", "mailto:someone@example.jp", "", "", 5}}));
+    EXPECT_EQ(l.platform.shellCalls,
+              (Calls{{"OPEN", "mailto:someone@example.jp", "", "Q:\\disc", 5}}));
     EXPECT_EQ(l.form->Selection.UrlToOpen, "mailto:someone@example.jp");
     EXPECT_TRUE(l.form->Button1.Enabled());
   }
@@ -194,6 +201,50 @@ TEST(Button1Click, EventsQueuedDuringARunStartNothingMore) {
     l.platform.onProcessMessages = nullptr;
     f.Button1Click(f.Button1);
     EXPECT_EQ(l.platform.shellCalls.size() + l.platform.messages.size(), 2u);
+  }
+}
+
+// Events queued behind a launch run while it waits: the program still starts
+// in its entry's folder, and the buttons end as the line selected then has them.
+TEST(Button1Click, QueuedEventsLeaveTheLaunchItsFolderAndTheButtonsTheirLine) {
+  struct Case {
+    const char* name;
+    int run;  // the line run: 0 "Dir\\setup.exe", 1 "Gone\\x.exe" (missing), 2 an address
+    std::function<void(LauncherFixture&)> queued;
+    std::string directory;
+    bool runAfter, folderAfter;
+    std::string listHint;
+  } const cases[] = {
+      {"nothing", 0, nullptr, kDir, true, true, "Setup"},
+      {"another line", 0, [](LauncherFixture& l) { l.Select(1); }, kDir, false, false,
+       "フォルダがありません"},
+      {"another line while an address opens", 2, [](LauncherFixture& l) { l.Select(1); },
+       "Q:\\disc", false, false, "フォルダがありません"},
+      {"the About box", 0, [](LauncherFixture& l) { l.form->Button3Click(l.form->Button3); }, kDir,
+       true, true, "Setup"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LauncherFixture l;
+    l.DiscFile("AutoRun.KWP",
+               "Setup\r\nDir\r\nsetup.exe\r\nGone\r\nGone\r\nx.exe\r\nWeb\r\n?\r\nhttp://x/\r\n");
+    l.DiscFile("Dir\\setup.exe", "");
+    ASSERT_TRUE(l.Start());
+    l.Select(c.run);
+    bool queued = false;
+    l.platform.onProcessMessages = [&] {
+      if (c.queued && !std::exchange(queued, true))
+        c.queued(l);
+    };
+    l.form->Button1Click(l.form->Button1);
+    ASSERT_EQ(l.platform.shellCalls.size(), 1u);
+    EXPECT_EQ(l.platform.shellCalls[0].directory, c.directory);
+    const TForm1& f = *l.form;
+    EXPECT_EQ(f.Button1.Enabled(), c.runAfter);
+    EXPECT_EQ(f.N2.Enabled(), c.runAfter);
+    EXPECT_EQ(f.Button4.Enabled() && f.N4.Enabled(), c.folderAfter);
+    EXPECT_EQ(f.ListBox1.Hint(), c.listHint);
+    EXPECT_TRUE(f.ListBox1.Enabled());
   }
 }
 

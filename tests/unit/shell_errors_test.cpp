@@ -59,29 +59,48 @@ TEST(ReportShellError, EveryCode) {
   l.platform.messages.clear();
   l.form->ReportShellError(42);
   EXPECT_TRUE(l.platform.messages.empty());
+  // A failure the shell has no code for is the system's, never "out of memory".
+  l.platform.errorTexts[1155] = "関連付けがありません。\r\n";
+  l.form->ReportShellError({kShellSystemError, 1155});
+  l.form->ReportShellError({kShellSystemError, 4321});
+  EXPECT_EQ(l.platform.messages,
+            (std::vector<ShownMessage>{
+                {"関連付けがありません。（エラー番号 1155）", "システムエラー", 0x10},
+                {"不明なエラーが発生しました。（エラー番号 4321）", "システムエラー", 0x10}}));
 }
 
-TEST(OfferNotepad, YesOpensThePathInNotepadAndNoNothing) {
+TEST(OfferNotepad, YesOpensThePathInTheSystemsNotepadAndNoNothing) {
   const std::string question =
       "指定されたファイル拡張子に関連付けられたアプリケーションがありません。\n\r"
       "readme.abc をメモ帳で開きますか？";
-  for (const int answer : {mb::kIdYes, mb::kIdNo}) {
-    SCOPED_TRACE(answer == mb::kIdYes ? "Yes" : "No");
+  struct Case {
+    int answer;
+    std::string windowsDir, notepad;  // notepad empty: none is started
+  } const cases[] = {
+      {mb::kIdYes, "C:\\WINDOWS", "C:\\WINDOWS\\notepad.exe"},
+      {mb::kIdYes, "", "C:\\WINDOWS\\system32\\notepad.exe"},
+      {mb::kIdNo, "C:\\WINDOWS", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer == mb::kIdYes ? "Yes " + c.windowsDir : "No");
     LauncherFixture l;
+    l.platform.windowsDirectory = c.windowsDir;
     l.DiscFile("AutoRun.KWP", "a\r\n\r\nreadme.txt\r\n");
+    // A Notepad of the disc's own is never the one that runs.
+    l.DiscFile("notepad.exe", "MZ");
     ASSERT_TRUE(l.Start());
-    l.platform.messageBoxAnswers = {answer};
+    l.platform.messageBoxAnswers = {c.answer};
     l.platform.shellResults = {2};  // Notepad itself missing: worded like any shell failure
-    l.form->OfferNotepad("readme.abc", "Q:\\disc\\Docs\\readme.abc", "題");
+    l.form->OfferNotepad("readme.abc", "Q:\\disc\\Docs\\readme.abc", "題", "Q:\\disc\\Docs");
     ASSERT_FALSE(l.platform.messages.empty());
     EXPECT_EQ(l.platform.messages[0], (ShownMessage{question, "題", 0x14}));
-    if (answer == mb::kIdNo) {
+    if (c.notepad.empty()) {
       EXPECT_TRUE(l.platform.shellCalls.empty());
       EXPECT_EQ(l.platform.messages.size(), 1u);
       continue;
     }
     const std::vector<testing::ShellCall> expected = {
-        {"OPEN", "notepad.exe", "Q:\\disc\\Docs\\readme.abc", "", 5}};
+        {"OPEN", c.notepad, "Q:\\disc\\Docs\\readme.abc", "Q:\\disc\\Docs", 5}};
     EXPECT_EQ(l.platform.shellCalls, expected);
     ASSERT_EQ(l.platform.messages.size(), 2u);
     EXPECT_EQ(l.platform.messages[1].caption, "システムエラー");

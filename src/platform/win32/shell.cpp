@@ -7,7 +7,7 @@ namespace tolvane::win32 {
 namespace {
 
 // The shell's classic result codes (the SE_ERR_ values) for a failure that
-// reports only the system error.
+// reports only the system error; kShellSystemError for any other.
 int ClassicShellError(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -31,7 +31,7 @@ int ClassicShellError(DWORD error) {
     case ERROR_DLL_NOT_FOUND:
       return 32;
     default:
-      return 0;
+      return kShellSystemError;
   }
 }
 
@@ -41,9 +41,9 @@ const wchar_t* OrNull(const std::wstring& text) {
 
 }  // namespace
 
-int Win32Platform::ShellExecute(std::string_view verb, std::string_view file,
-                                std::string_view parameters, std::string_view directory,
-                                int showCommand) {
+ShellResult Win32Platform::ShellExecute(std::string_view verb, std::string_view file,
+                                        std::string_view parameters, std::string_view directory,
+                                        int showCommand) {
   const std::wstring wideVerb = Widen(verb);
   const std::wstring wideFile = Widen(file);
   const std::wstring wideParameters = Widen(parameters);
@@ -69,7 +69,7 @@ int Win32Platform::ShellExecute(std::string_view verb, std::string_view file,
   const auto code = reinterpret_cast<INT_PTR>(info.hInstApp);
   if (code > 0 && code <= 32)
     return static_cast<int>(code);
-  return ClassicShellError(error);
+  return {ClassicShellError(error), error};
 }
 
 }  // namespace tolvane::win32

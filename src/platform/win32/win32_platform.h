@@ -50,8 +50,9 @@ class Win32Platform final : public Platform {
   std::string VersionBinaryValue(const std::string& info, std::string_view query) override;
   VersionText VersionStringValue(const std::string& info, std::string_view query) override;
 
-  int ShellExecute(std::string_view verb, std::string_view file, std::string_view parameters,
-                   std::string_view directory, int showCommand) override;
+  ShellResult ShellExecute(std::string_view verb, std::string_view file,
+                           std::string_view parameters, std::string_view directory,
+                           int showCommand) override;
   void SendMciCommand(std::string_view command) override;
 
   int PlatformId() override;
