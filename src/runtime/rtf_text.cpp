@@ -250,7 +250,9 @@ std::optional<std::string> RtfPlainText(std::string_view rtf) {
           unknown();
         pendingSkip = stack.back().unicodeSkip;
       } else if (w == "bin" && cw.hasParam && cw.param > 0) {
+        // What binary data shows is the control's to say.
         i += std::min(static_cast<std::size_t>(cw.param), rtf.size() - i);
+        unknown();
       } else if (IsSpecialCharacterWord(w)) {
         unknown();
       } else if (atGroupStart && IsSkippedDestination(w)) {

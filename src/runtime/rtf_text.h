@@ -36,7 +36,7 @@ inline constexpr std::size_t kMaxRtfGroupDepth = 32;
 // CR LF, in code page 932: groups, skipped destinations, "\par", "\tab" and
 // escapes are read. Nothing when the document holds a character that only the
 // control can give (one of another code page, a "\u" beyond ASCII, dashes,
-// quotes, soft line breaks, tables, pictures): a reading for the model
+// quotes, soft line breaks, tables, pictures, binary data): a reading for the model
 // without a control, which must never show what the control would not.
 std::optional<std::string> RtfPlainText(std::string_view rtf);
 

@@ -68,6 +68,7 @@ TEST(RtfPlainText, ReadsTextOutOfTheMarkup) {
       {"{\\rtf1 \\'95\\'5c\x96\x7B}", "\x95\x5C\x96\x7B"},
       {"{\\rtf1\\ansicpg932 \x83\x5C}", "\x83\x5C"},
       {"{\\rtf1 \\{x\\}\\\\}", "{x}\\"},
+      {"{\\rtf1 a\\bin2 xy b}", std::nullopt},  // binary data: only the control can say
       {"{\\rtf1 {\\*\\generator x;}y}", "y"},
       {"{\\rtf1\\uc1 \\u65?z}", "Az"},
       {"{\\rtf1 {\\b unterminated", "unterminated"},
@@ -144,7 +145,7 @@ TEST(RtfGroupDepth, CountsGroupsAsTheControlReadsThem) {
       // Binary data is read as text by some controls: prepared, it holds no braces.
       {"{\\rtf1 \\bin3 {{{ x}", 4},
       {PrepareRtfForControl("{\\rtf1\\bin32 " + std::string(32, '{') + "}"), 1},
-      {"}}}{\\rtf1 x}", 1},                // stray closing braces
+      {"}}}{\\rtf1 x}", 1},  // stray closing braces
       {Nested(32), 32},
       {Nested(100000, false), 100000},
   };
