@@ -1,8 +1,10 @@
+// aboutbox1/: the About box and the version reader.
+//
 // The About box: the program's name, version and copyright line, and the
 // disc's licence or read-me text beside the program.
 #pragma once
 
-#include "menu/selection_state.h"
+#include "menu/sounds.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
 #include "startup/startup_folders.h"

@@ -1,3 +1,5 @@
+// app/: the process from its command line to the end of its message loop.
+//
 // The process's entry sequence, from the command line to the end of the
 // message loop.
 #pragma once

@@ -1,3 +1,5 @@
+// autorun1/: the main window and its handlers.
+//
 // The main window: the launcher list, the description pane and the buttons.
 #pragma once
 
@@ -8,10 +10,13 @@
 
 #include "aboutbox1/about_box.h"
 #include "menu/launcher_table.h"
-#include "menu/selection_state.h"
+#include "menu/side_files.h"
+#include "menu/sounds.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
+#include "startup/option_scan.h"
 #include "startup/startup_folders.h"
+#include "target/target_action.h"
 
 namespace tolvane {
 
@@ -21,8 +26,8 @@ struct ShellResult;
 
 class TForm1 final : public Form {
  public:
-  // `args` is the split command line, the program name first.
-  TForm1(Application& app, std::vector<std::string> args);
+  // `options` are the command line's, read once at the process's start.
+  TForm1(Application& app, std::vector<CommandOption> options);
 
   // Controls, in creation order: later ones lie above earlier ones.
   tolvane::Splitter Splitter;
@@ -62,10 +67,10 @@ class TForm1 final : public Form {
   DocumentNameList Documents;
   bool DocumentPending = true;
   bool DocOptionActive = false;
-  TargetKindState Selection;
+  // What the selected line's entry does: its kind, folder, target and
+  // whether it can run, as its selection found it.
+  TargetAction Action;
   SoundSettings Sounds;
-  // The selected entry's folder, entered by the selection.
-  std::string EntryDir;
   // The About box opened last. Each opening makes a new one; the closed ones
   // are kept until the program ends.
   TAboutBox* AboutBox = nullptr;
@@ -92,8 +97,6 @@ class TForm1 final : public Form {
   void ListBox1KeyDown(Control& sender, unsigned short& key, bool shift);
   void ListBox1KeyUp(Control& sender, unsigned short& key, bool shift);
   void Button3Click(Control& sender);
-  void KWPandKWT_Enabled_Check() {}
-  void READ_INIFile() {}
 
   // Shell and power, shared by running an entry and the direct-open mode.
   // Words a failed shell result; silent for success, 31 and a refused elevation.
@@ -108,19 +111,16 @@ class TForm1 final : public Form {
   // `path` in Notepad (the question names `shownName`) and does so on Yes.
   void OfferNotepad(std::string_view shownName, std::string_view path, std::string_view caption,
                     std::string_view directory);
-  // Asks whether to do request.SystemActionName; on Yes, DoShutDown(request).
-  void ConfirmSystemAction(const TargetKindState& request);
-  // The action of the request flags of `Selection`, or of `request`.
-  void DoShutDown();
-  void DoShutDown(const TargetKindState& request);
+  // Asks whether to carry out a power action; on Yes, DoShutDown.
+  void ConfirmSystemAction(EntryKind kind);
+  // Logs off, restarts or powers off.
+  void DoShutDown(EntryKind kind);
 
  private:
   Platform& platform() const;
   void BindEvents();
   // What the direct-open mode shares with running an entry.
   DirectOpenHooks DirectOpenServices();
-  // The folder of an entry: "?" for none, else absolute or from the menu folder.
-  std::string ResolveEntryDir(const TLauncherEntry& entry) const;
   // What of the right half follows the splitter: the pane's left edge and
   // width (with the height given), its label, and the two small buttons at
   // its top right.
@@ -141,7 +141,12 @@ class TForm1 final : public Form {
   // The entry of the selected line, or nullptr when no line is selected.
   const TLauncherEntry* SelectedEntry() const;
 
-  std::vector<std::string> args_;
+  // The steps of a selection, on `Action`.
+  void ShowActionLabels();
+  void ShowMissingFolder();
+  void ShowTargetCheck(bool documentReported);
+
+  std::vector<CommandOption> options_;
   bool running_ = false;  // a launch or its question is open
   // A selection was asked for while a launch was open: it runs after it.
   bool selectionDeferred_ = false;

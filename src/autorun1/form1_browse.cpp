@@ -7,12 +7,12 @@
 namespace tolvane {
 
 void TForm1::Button4Click(Control&) {
-  const TLauncherEntry* entry = SelectedEntry();
-  if (entry == nullptr)
-    return;
   // The entry's own folder, also when its target lies in a subfolder of it.
-  const std::string& folder = entry->Folder;
-  ShellOpen(HasDrivePart(folder) ? folder : Folders.MenuDirSlash + folder, "");
+  // Only an entry whose folder exists has the button enabled; its menu item
+  // is reached on an empty list too.
+  if (SelectedEntry() == nullptr || !Action.folderButton)
+    return;
+  ShellOpen(Action.folder, "");
 }
 
 void TForm1::N4Click(Control& sender) {

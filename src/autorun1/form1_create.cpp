@@ -24,8 +24,8 @@ void TForm1::FormCreate() {
   if (!platform().SetCurrentDirectory(Folders.ApplicationDirSlash))
     throw InOutError(3);
 
-  const CommandLineOptions options = ScanCommandLineOptions(
-      platform(), App().Title(), args_, Folders, DirectOpenServices(), Selection);
+  const CommandLineOptions options =
+      ScanCommandLineOptions(platform(), App().Title(), options_, Folders, DirectOpenServices());
   if (options.DirectOpenDone) {
     App().Terminate();
     return;
@@ -35,12 +35,11 @@ void TForm1::FormCreate() {
   choice.MenuOptionGiven = options.MenuOptionGiven;
   choice.MenuOptionPath = options.MenuOptionPath;
 
-  const MenuHooks hooks{[this] { KWPandKWT_Enabled_Check(); }, [this] { READ_INIFile(); }};
   const CaptionMeasurer measure = [this](std::string_view caption) {
     lblListWidth.SetCaption(caption);
     return lblListWidth.Width();
   };
-  if (ReadMenu(platform(), App().Title(), Folders, choice, hooks, measure, Menu) ==
+  if (ReadMenu(platform(), App().Title(), Folders, choice, measure, Menu) ==
       MenuOutcome::EndProgram) {
     App().Terminate();
     return;

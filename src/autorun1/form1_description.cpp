@@ -50,8 +50,8 @@ bool TForm1::LoadDescription(int n, bool& documentReported) {
     } else {
       for (int k = 1; k <= Documents.DocumentNameCount; ++k) {
         const std::string& name = Documents.DocumentNames[k - 1];
-        if (platform().FileExists(EntryDir + "\\" + name) && DocumentPending) {
-          if (!ShowDocumentFile(EntryDir + "\\" + name, false))
+        if (platform().FileExists(Action.folder + "\\" + name) && DocumentPending) {
+          if (!ShowDocumentFile(Action.folder + "\\" + name, false))
             return false;
           RichEdit1.SetHint(name);
         }
@@ -65,7 +65,7 @@ bool TForm1::LoadDescription(int n, bool& documentReported) {
     RichEdit1.Clear();
     return KeepsSelection();
   }
-  const std::string readme = EntryDir + "\\" + kDefaultDocument;
+  const std::string readme = Action.folder + "\\" + kDefaultDocument;
   if (platform().FileExists(readme)) {
     if (!ShowDocumentFile(readme, true))
       return false;

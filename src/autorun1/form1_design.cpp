@@ -115,7 +115,7 @@ const ControlDesign kForm1Designs[] = {
 
 }  // namespace
 
-TForm1::TForm1(Application& app, std::vector<std::string> args)
+TForm1::TForm1(Application& app, std::vector<CommandOption> options)
     : Form("Form1", app),
       Splitter("Splitter", this, GroupBox1, 30),
       Label1("Label1", this),
@@ -146,7 +146,7 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
       N2(PopupMenu2.Add("N2", "実行(&R)", kShortcutCtrlR)),
       N3(PopupMenu2.Add("N3", "-")),
       N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kShortcutCtrlO)),
-      args_(std::move(args)) {
+      options_(std::move(options)) {
   SetCaption("Tolvane");
   SetFont(Font{kPGothic, 12});
   SetBounds({273, 227, 0, 0});

@@ -15,7 +15,7 @@ DirectOpenHooks TForm1::DirectOpenServices() {
           [this](const std::string& file) {
             OfferNotepad(file, file, App().Title(), FolderToEnter(Folders.ApplicationDir));
           },
-          [this](const TargetKindState& request) { ConfirmSystemAction(request); },
+          [this](EntryKind kind) { ConfirmSystemAction(kind); },
           [this](std::string_view address) {
             OpenAddress(address, FolderToEnter(Folders.ApplicationDir));
           }};

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "autorun1/form1.h"
-#include "autorun1/system_actions.h"
+#include "menu/entry_action.h"
 #include "platform/platform.h"
 #include "runtime/cp932_text.h"
 #include "runtime/runtime_error.h"
@@ -11,13 +11,6 @@
 namespace tolvane {
 
 namespace {
-
-// The target's characters after its first "/": the first "/" belongs to
-// neither the file nor the parameters, later ones are parameters.
-std::string TargetParamsOf(std::string_view target) {
-  const std::size_t slash = target.find('/');
-  return slash == std::string_view::npos ? std::string() : std::string(target.substr(slash + 1));
-}
 
 class ScopedFlag {
  public:
@@ -46,76 +39,62 @@ void EnableRunControls(TForm1& f) {
   f.ListBox1.SetEnabled(true);
 }
 
-void OpenEntryFile(TForm1& f, const std::string& target) {
+// `action` is a copy taken before pending messages run: a selection they make
+// must not change what this launch opens, nor anything they do the folder it
+// starts in.
+void OpenEntryFile(TForm1& f, const TargetAction& action) {
   Platform& platform = PlatformOf(f);
   if (!platform.SetCurrentDirectory(FolderToEnter(f.Folders.MenuDir)))
     throw InOutError(3);
-  // A missing file or folder left the Run button disabled: a double click or
-  // Enter on such an entry does nothing.
-  if (!f.Button1.Enabled())
+  // A missing file or folder leaves the entry unable to run: a double click
+  // or Enter on it does nothing.
+  if (!action.canRun)
     return;
-  TargetKindState& s = f.Selection;
-  // Taken before pending messages run: a selection they make must not change
-  // what this launch opens, nor anything they do the folder it starts in.
-  const std::string folder = FolderToEnter(f.EntryDir);
+  const std::string folder = FolderToEnter(action.folder);
   platform.SetCurrentDirectory(folder);
-  s.TargetParams = TargetParamsOf(target);
-  s.TargetParamsCopying = target.find('/') != std::string::npos;
-  const std::string shownName = s.TargetFile;
-  const std::string file = f.EntryDir + "\\" + shownName;
-  const std::string parameters = s.TargetParams;
+  const std::string path = EntryFilePath(action);
   DisableRunControls(f);
-  if (f.ShellOpen(file, parameters, folder) == kShellNoAssociation)
-    f.OfferNotepad(shownName, file, "システムエラー", folder);
+  if (f.ShellOpen(path, action.parameters, folder) == kShellNoAssociation)
+    f.OfferNotepad(action.file, path, "システムエラー", folder);
   EnableRunControls(f);
 }
 
-void OpenAddressEntry(TForm1& f, const std::string& target) {
-  f.Selection.UrlToOpen = target;
+void OpenAddressEntry(TForm1& f, const TargetAction& action) {
   const std::string folder = FolderToEnter(f.Folders.MenuDir);
   DisableRunControls(f);
-  f.OpenAddress(target, folder);
+  f.OpenAddress(action.address, folder);
   EnableRunControls(f);
 }
 
-void RunSystemAction(TForm1& f) {
-  // An invalid "?" word leaves the Run button disabled and never runs.
-  if (!f.Button1.Enabled())
-    return;
-  TargetKindState request = f.Selection;
-  request.SystemActionName = SystemActionNameOf(request.SystemActionKind);
-  // Only a confirmed log off, restart or power off ever reaches the system.
-  if (request.SystemActionName.empty())
+void RunSystemAction(TForm1& f, const TargetAction& action) {
+  // An unknown "?" word cannot run.
+  if (!action.canRun)
     return;
   DisableRunControls(f);
-  f.Selection.SystemActionName = request.SystemActionName;
-  f.ConfirmSystemAction(request);
+  f.ConfirmSystemAction(action.kind);
   EnableRunControls(f);
 }
 
 }  // namespace
 
 void TForm1::Button1Click(Control&) {
-  const TLauncherEntry* entry = SelectedEntry();
   // One launch or question at a time: events queued before the controls
   // were disabled run inside it and must not start another. Nor does an entry
   // still being described run: its buttons are not yet its own.
-  if (entry == nullptr || running_ || selectionsRunning_ > 0)
+  if (SelectedEntry() == nullptr || running_ || selectionsRunning_ > 0)
     return;
   const int line = ListBox1.ItemIndex();
   const bool showsText = CheckBox2.Checked();
   {
     const ScopedFlag running(running_);
     selectionDeferred_ = false;
-    const std::string target = entry->Target;
-    Selection.TargetParams.clear();
-    Selection.TargetParamsCopying = false;
-    if (Selection.IsSystemAction)
-      RunSystemAction(*this);
-    else if (Selection.IsUrlTarget)
-      OpenAddressEntry(*this, target);
+    const TargetAction action = Action;
+    if (IsSystemActionKind(action.kind))
+      RunSystemAction(*this, action);
+    else if (IsAddressKind(action.kind))
+      OpenAddressEntry(*this, action);
     else
-      OpenEntryFile(*this, target);
+      OpenEntryFile(*this, action);
   }
   // Another line was selected, or the text switched, while the launch ran:
   // that selection's description and buttons replace those of the line that

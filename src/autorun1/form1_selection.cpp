@@ -1,33 +1,11 @@
 // Selecting a launcher entry: its kind and action labels, entering its folder,
-// and checking that its target exists.
-#include "autorun1/entry_kind.h"
+// its description, and whether its target can run.
 #include "autorun1/form1.h"
+#include "menu/entry_action.h"
 #include "platform/platform.h"
-#include "runtime/cp932_text.h"
 #include "runtime/runtime_error.h"
 
 namespace tolvane {
-
-namespace {
-
-constexpr const char* kFolderButtonHint = "選択したファイルがあるフォルダを表示します。";
-
-void EnableActions(TForm1& f, bool run, bool folder) {
-  f.Button1.SetEnabled(run);
-  f.N2.SetEnabled(run);
-  f.Button4.SetEnabled(folder);
-  f.N4.SetEnabled(folder);
-}
-
-}  // namespace
-
-std::string TForm1::ResolveEntryDir(const TLauncherEntry& entry) const {
-  if (HasDrivePart(entry.Folder))
-    return entry.Folder;
-  if (entry.Folder == "?")
-    return "?";
-  return Folders.MenuDirSlash + entry.Folder;
-}
 
 bool TForm1::KeepsSelection() {
   const unsigned generation = selectionGeneration_;
@@ -51,100 +29,69 @@ void TForm1::ListBox1Click(Control&) {
     explicit Running(int& c) : count(++c) {}
     ~Running() { --count; }
   } running(selectionsRunning_);
-  const int n = ListBox1.ItemIndex() + 1;
-  const std::string& T = entry->Target;
 
   DocumentPending = true;
   bool documentReported = true;
-
-  TargetKindState& s = Selection;
-  s.LogoffRequested = s.RebootRequested = s.PowerOffRequested = s.ForceRequested = false;
-  s.IsSystemAction = false;
-  s.SystemActionKind = 0;
-  s.IsUrlTarget = false;
-  Button4.SetHint(kFolderButtonHint);
   ResetDescriptionPane();
   ListBox1.SetHint("");
+  Action = ActionOfEntry(*entry, Folders, platform());
+  ShowActionLabels();
+  if (Action.refusal == RunRefusal::MenuFolderMissing)
+    throw InOutError(3);
+  if (Action.refusal == RunRefusal::NoFolder || Action.refusal == RunRefusal::FolderMissing) {
+    ShowMissingFolder();
+    return;
+  }
+  Button4.SetEnabled(Action.folderButton);
+  N4.SetEnabled(Action.folderButton);
+  if (!DescribeEntry(ListBox1.ItemIndex() + 1, documentReported))
+    return;
+  if (!IsSystemActionKind(Action.kind) && !IsAddressKind(Action.kind))
+    ShowTargetCheck(documentReported);
+}
 
-  const EntryKind kind = ClassifyTarget(T);
-  const ActionLabels labels = LabelsFor(kind, T);
+void TForm1::ShowActionLabels() {
+  const ActionLabels& labels = Action.labels;
   Button1.SetCaption(labels.button1Caption);
   Button1.SetHint(labels.button1Hint);
   N2.SetCaption(labels.n2Caption);
-  if (IsSystemActionKind(kind)) {
-    s.IsSystemAction = true;
-    s.SystemActionKind = SystemActionKindOf(kind);
-    s.RebootRequested = kind == EntryKind::Restart;
-    s.LogoffRequested = kind == EntryKind::Logoff;
-    s.PowerOffRequested = kind == EntryKind::PowerOff;
-    const bool valid = kind != EntryKind::InvalidSystemAction;
-    Button1.SetEnabled(valid);
-    N2.SetEnabled(valid);
+  Button4.SetHint(labels.button4Hint);
+  // A power action or an address can run by its kind alone; a program or
+  // document once its file has been looked for, after its description.
+  if (IsSystemActionKind(Action.kind) || IsAddressKind(Action.kind)) {
+    Button1.SetEnabled(Action.canRun);
+    N2.SetEnabled(Action.canRun);
     ListBox1.SetHint(labels.listHint);
-  } else {
-    s.TargetFile.clear();
-    s.TargetFileCopying = true;
-    if (IsAddressKind(kind)) {
-      s.IsUrlTarget = true;
-      Button1.SetEnabled(true);
-      N2.SetEnabled(true);
-      ListBox1.SetHint(labels.listHint);
-      if (kind == EntryKind::WebAddress)
-        Button4.SetEnabled(false);
-    } else {
-      s.TargetFile = TargetFileOf(T);
-      s.TargetFileCopying = T.find('/') == std::string::npos;
-      Button4.SetHint(labels.button4Hint);
-    }
+    if (Action.kind == EntryKind::WebAddress)
+      Button4.SetEnabled(false);
   }
+}
 
-  if (!platform().SetCurrentDirectory(FolderToEnter(Folders.MenuDir)))
-    throw InOutError(3);
-  EntryDir = ResolveEntryDir(*entry);
-  if (EntryDir == "?") {
-    EnableActions(*this, false, false);
-    ListBox1.SetHint("");
-    RichEdit1.Clear();
-    KeepsSelection();  // the handler ends here either way
-    return;
-  }
-  if (!platform().SetCurrentDirectory(FolderToEnter(EntryDir))) {
-    EnableActions(*this, false, false);
-    ListBox1.SetHint("フォルダがありません");
-    if (CheckBox2.Checked()) {
-      SetPaneColor(kColorRed);
-      RichEdit1.SetText("指定したフォルダは存在しません");
-    } else {
-      RichEdit1.Clear();
-      KeepsSelection();
-    }
-    return;
-  }
-
-  const bool folderActions = !(s.IsUrlTarget || s.IsSystemAction);
-  Button4.SetEnabled(folderActions);
-  N4.SetEnabled(folderActions);
-
-  if (!DescribeEntry(n, documentReported))
-    return;
-
-  if (s.IsSystemAction || s.IsUrlTarget)
-    return;
-  if (platform().FileExists(EntryDir + "\\" + s.TargetFile) || T.empty()) {
-    Button1.SetEnabled(true);
-    N2.SetEnabled(true);
-    ListBox1.SetHint(entry->Caption);
-    return;
-  }
+void TForm1::ShowMissingFolder() {
   Button1.SetEnabled(false);
   N2.SetEnabled(false);
-  if (!documentReported)
+  Button4.SetEnabled(false);
+  N4.SetEnabled(false);
+  ListBox1.SetHint(Action.labels.listHint);
+  if (Action.refusal == RunRefusal::FolderMissing && CheckBox2.Checked()) {
+    SetPaneColor(kColorRed);
+    RichEdit1.SetText(Action.notice);
     return;
-  const bool program = kind == EntryKind::Program;
-  RichEdit1.SetText(std::string(program ? "指定した実行ファイルは存在しません\n"
-                                        : "指定したファイルは存在しません\n") +
-                    RichEdit1.Text());
-  ListBox1.SetHint(program ? "実行ファイルがありません" : "ファイルがありません");
+  }
+  RichEdit1.Clear();
+  KeepsSelection();  // the selection ends here either way
+}
+
+void TForm1::ShowTargetCheck(bool documentReported) {
+  Button1.SetEnabled(Action.canRun);
+  N2.SetEnabled(Action.canRun);
+  // Under the red notice of a missing description the missing file is not
+  // told again.
+  if (!Action.canRun && !documentReported)
+    return;
+  ListBox1.SetHint(Action.labels.listHint);
+  if (!Action.canRun)
+    RichEdit1.SetText(Action.notice + "\n" + RichEdit1.Text());
 }
 
 void TForm1::CheckBox2Click(Control&) {

@@ -1,31 +1,22 @@
 // Power actions: the shutdown privilege where the system has privileges, and
 // exactly one exit request, whatever the privilege steps gave.
 #include "autorun1/form1.h"
-#include "autorun1/system_actions.h"
 #include "platform/platform.h"
 
 namespace tolvane {
 
-unsigned ExitWindowsFlags(const TargetKindState& request) {
-  unsigned flags = request.RebootRequested ? ewx::kReboot : ewx::kShutdown;
-  if (request.PowerOffRequested && !request.RebootRequested)
-    flags |= ewx::kPowerOff;
-  if (request.LogoffRequested)
-    flags &= ~(ewx::kShutdown | ewx::kReboot | ewx::kPowerOff);
-  return flags;
-}
+namespace {
 
+// The system's text for the calling thread's last error (possibly empty).
 std::string LastErrorText(Platform& platform) {
   return platform.SystemErrorText(platform.LastError());
 }
 
-void TForm1::DoShutDown() {
-  DoShutDown(Selection);
-}
+}  // namespace
 
-void TForm1::DoShutDown(const TargetKindState& request) {
+void TForm1::DoShutDown(EntryKind kind) {
   Platform& p = platform();
-  const unsigned flags = ExitWindowsFlags(request);
+  const unsigned flags = ExitWindowsFlags(kind);
   auto show = [&](const std::string& text) { p.MessageBox(text, App().Title(), mb::kOk); };
   // A failed step is reported and the request is made all the same: the
   // system itself decides whether it may be done.
@@ -43,11 +34,14 @@ void TForm1::DoShutDown(const TargetKindState& request) {
   p.ExitWindows(flags);
 }
 
-void TForm1::ConfirmSystemAction(const TargetKindState& request) {
-  const std::string& name = request.SystemActionName;
+void TForm1::ConfirmSystemAction(EntryKind kind) {
+  // Only a confirmed log off, restart or power off ever reaches the system.
+  const std::string name = SystemActionNameOf(kind);
+  if (name.empty())
+    return;
   if (platform().MessageBox(name + "してよろしいですか？", name,
                             mb::kYesNo | mb::kIconInformation) == mb::kIdYes)
-    DoShutDown(request);
+    DoShutDown(kind);
 }
 
 }  // namespace tolvane

@@ -1,3 +1,5 @@
+// menu/: the launcher entries, the menu reader, side files and sounds.
+//
 // The launcher entry table: the one copy of the menu in memory.
 #pragma once
 

@@ -58,8 +58,8 @@ bool StartsWithSettingsHeader(std::string_view bytes) {
 }
 
 MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFolders& folders,
-                     const MenuChoice& choice, const MenuHooks& hooks,
-                     const CaptionMeasurer& measure, LauncherTable& table) {
+                     const MenuChoice& choice, const CaptionMeasurer& measure,
+                     LauncherTable& table) {
   auto fail = [&](MenuMessage message, std::string_view fileName = {}) {
     ShowMenuMessage(platform, title, message, fileName);
     return MenuOutcome::EndProgram;
@@ -78,21 +78,15 @@ MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFo
   const std::string kwp = folders.ApplicationDirSlash + "AutoRun.KWP";
   const std::string ini = folders.ApplicationDirSlash + "AutoRun.INI";
 
-  if (platform.FileExists(kwt)) {
-    hooks.KWPandKWT_Enabled_Check();
+  // An AutoRun.KWT is a menu of another format, not read: the list stays empty.
+  if (platform.FileExists(kwt))
     return MenuOutcome::Continue;
-  }
   if (platform.FileExists(kwp)) {
     if (!ReadMenuFile(platform, kwp, folders, measure, table))
       return fail(MenuMessage::KwpReadError);
-    if (platform.FileExists(ini)) {
-      // Its first line must be readable for the settings-header test.
-      const FileContent settings = platform.ReadFile(ini);
-      if (settings.error != 0)
-        return fail(MenuMessage::IniReadError);
-      if (!StartsWithSettingsHeader(settings.bytes))
-        hooks.READ_INIFile();
-    }
+    // Settings beside the menu are not read, but the file must be readable.
+    if (platform.FileExists(ini) && platform.ReadFile(ini).error != 0)
+      return fail(MenuMessage::IniReadError);
     return MenuOutcome::Continue;
   }
   if (!platform.FileExists(ini))

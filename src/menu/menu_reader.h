@@ -18,13 +18,6 @@ struct MenuChoice {
   std::string MenuOptionPath;
 };
 
-// Hooks where reading an AutoRun.KWT, or an AutoRun.INI beside an AutoRun.KWP,
-// belongs; they do nothing yet.
-struct MenuHooks {
-  Callback<void()> KWPandKWT_Enabled_Check;
-  Callback<void()> READ_INIFile;
-};
-
 using CaptionMeasurer = Callback<int(std::string_view caption)>;
 
 enum class MenuOutcome { Continue, EndProgram };
@@ -33,8 +26,8 @@ enum class MenuOutcome { Continue, EndProgram };
 // missing or unreadable file. EndProgram: a message was shown and start-up
 // must go no further.
 MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFolders& folders,
-                     const MenuChoice& choice, const MenuHooks& hooks,
-                     const CaptionMeasurer& measure, LauncherTable& table);
+                     const MenuChoice& choice, const CaptionMeasurer& measure,
+                     LauncherTable& table);
 
 // Appends the records of a menu file's bytes to the table, at most up to its
 // 100th entry; the rest of the file is ignored.

@@ -2,15 +2,25 @@
 // the sound list "sound.kwp", or a default start-up sound.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
-#include "menu/selection_state.h"
+#include "menu/sounds.h"
 #include "startup/startup_folders.h"
 
 namespace tolvane {
 
 class Platform;
+
+inline constexpr int kMaxDocumentNames = 100;
+
+// The document-name list "txt.kwp".
+struct DocumentNameList {
+  std::array<std::string, kMaxDocumentNames> DocumentNames;  // name k at index k - 1
+  int DocumentNameCount = 0;
+  bool DocumentNamesLoaded = false;
+};
 
 // Reads both side files from the menu file's folder. A side file that exists
 // but cannot be read is treated as absent.

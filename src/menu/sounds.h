@@ -4,12 +4,20 @@
 #include <string>
 #include <string_view>
 
-#include "menu/selection_state.h"
 #include "startup/startup_folders.h"
 
 namespace tolvane {
 
 class Platform;
+
+// The sounds of "sound.kwp", or the default start-up sound.
+struct SoundSettings {
+  std::string StartSoundFile;
+  std::string StartSoundCommand;
+  std::string AboutSoundFile;
+  std::string AboutSoundCommand;
+  bool SoundEnabled = false;
+};
 
 // A name with a drive part is used unchanged; any other is taken from the
 // menu file's folder.

@@ -1,3 +1,5 @@
+// platform/: the one interface to the Windows services the program uses.
+//
 // The Windows services the program uses, as one narrow interface. Texts are
 // code page 932 bytes; the Win32 implementation converts at its boundary.
 #pragma once

@@ -1,3 +1,6 @@
+// runtime/: the small framework the windows are written against: cp932 text, the
+// line reader, controls as models, the application object and its error display.
+//
 // The kinds of control the program's windows are made of.
 #pragma once
 

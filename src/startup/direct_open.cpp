@@ -1,57 +1,50 @@
 #include "startup/direct_open.h"
 
-#include "menu/target_kind.h"
+#include "platform/platform.h"
 #include "startup/placeholders.h"
 
 namespace tolvane {
 
-namespace {
-constexpr int kNoAssociation = 31;
-}
-
-void ClassifyOpenTarget(std::string_view target, TargetKindState& state) {
-  const EntryKind kind = ClassifyTarget(target);
-  state.IsSystemAction = IsSystemActionKind(kind);
-  // Another "?" word is kind 9 here: it does nothing, without a message.
-  state.SystemActionKind = kind == EntryKind::InvalidSystemAction ? 9 : SystemActionKindOf(kind);
-  state.SystemActionName.clear();
-  state.IsUrlTarget = IsAddressKind(kind);
-  state.LogoffRequested = kind == EntryKind::Logoff;
-  state.RebootRequested = kind == EntryKind::Restart;
-  state.PowerOffRequested = kind == EntryKind::PowerOff;
-  state.ForceRequested = false;
+TargetAction ActionOfOpenTarget(std::string_view target, const StartupFolders& folders) {
+  TargetAction a;
+  a.kind = ClassifyTarget(target);
+  a.labels = LabelsFor(a.kind, target);
+  a.canRun = true;
+  if (IsSystemActionKind(a.kind)) {
+    a.exitFlags = ExitWindowsFlags(a.kind);
+    // Any other "?" word does nothing at all, without a message.
+    if (a.kind == EntryKind::InvalidSystemAction) {
+      a.canRun = false;
+      a.refusal = RunRefusal::UnknownSystemAction;
+    }
+  } else if (IsAddressKind(a.kind)) {
+    a.address = std::string(target);
+  } else {
+    FileAndParams split = SplitAtParam(ExpandOpenPlaceholders(target, folders));
+    a.folder = folders.ApplicationDir;
+    a.file = std::move(split.file);
+    a.parameters = std::move(split.params);
+  }
+  return a;
 }
 
 void OpenDirectTarget(std::string_view target, const StartupFolders& folders,
-                      const DirectOpenHooks& hooks, TargetKindState& state, OpenedFile& opened) {
-  ClassifyOpenTarget(target, state);
+                      const DirectOpenHooks& hooks) {
   // "/o:" with nothing after it opens nothing; the command line still asked
   // for the direct-open mode, so the program ends without a window.
   if (target.empty())
     return;
-
-  if (!state.IsSystemAction && !state.IsUrlTarget) {
-    FileAndParams split = SplitAtParam(ExpandOpenPlaceholders(target, folders));
-    opened.OpenOptionTarget = std::move(split.file);
-    opened.OpenOptionParams = std::move(split.params);
-    if (hooks.ShellOpen(opened.OpenOptionTarget, opened.OpenOptionParams) == kNoAssociation)
-      hooks.OfferNotepad(opened.OpenOptionTarget);
+  const TargetAction action = ActionOfOpenTarget(target, folders);
+  if (!action.canRun)
     return;
+  if (IsSystemActionKind(action.kind)) {
+    hooks.ConfirmSystemAction(action.kind);
+  } else if (IsAddressKind(action.kind)) {
+    // An address goes to the shell exactly as written.
+    hooks.OpenAddress(action.address);
+  } else if (hooks.ShellOpen(action.file, action.parameters) == kShellNoAssociation) {
+    hooks.OfferNotepad(action.file);
   }
-
-  if (state.IsSystemAction) {
-    state.SystemActionName = SystemActionNameOf(state.SystemActionKind);
-    // Any other "?" word does nothing at all.
-    if (state.SystemActionName.empty()) {
-      state.IsSystemAction = false;
-      return;
-    }
-    hooks.ConfirmSystemAction(state);
-    return;
-  }
-
-  // An address goes to the shell exactly as written.
-  hooks.OpenAddress(target);
 }
 
 }  // namespace tolvane

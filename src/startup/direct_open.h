@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "menu/selection_state.h"
 #include "runtime/callback.h"
 #include "startup/startup_folders.h"
+#include "target/target_action.h"
 
 namespace tolvane {
 
@@ -19,27 +19,22 @@ struct DirectOpenHooks {
   // Asks whether to open `file` in Notepad (no application is associated
   // with it), and opens it there on Yes.
   Callback<void(const std::string& file)> OfferNotepad;
-  // Asks whether to carry out the named power action, and does it on Yes.
-  Callback<void(const TargetKindState& request)> ConfirmSystemAction;
+  // Asks whether to carry out a power action, and does it on Yes.
+  Callback<void(EntryKind kind)> ConfirmSystemAction;
   // Opens an address as written, and reports one nothing is registered for.
   Callback<void(std::string_view address)> OpenAddress;
 };
 
-// Resets the target-kind state and tells a "?" action (kind 9 for any word
-// but the three) and an address by its prefix, letter case ignored.
-void ClassifyOpenTarget(std::string_view target, TargetKindState& state);
-
-// The file and parameters a program or document target was opened with.
-struct OpenedFile {
-  std::string OpenOptionTarget;
-  std::string OpenOptionParams;
-};
+// What an "/o:" target does: a power action (any other "?" word cannot run),
+// an address as written, or a program or document with the direct-open
+// placeholders expanded and its parameters after "%param%", started in the
+// launcher's folder.
+TargetAction ActionOfOpenTarget(std::string_view target, const StartupFolders& folders);
 
 // Handles one "/o:" target: opens it, asks what it must ask, and reports
-// failures. `opened` receives the expanded file and parameters of a program
-// or document. Every target, even one that does nothing, ends the program
-// after the scan.
+// failures. Every target, even one that does nothing, ends the program after
+// the scan.
 void OpenDirectTarget(std::string_view target, const StartupFolders& folders,
-                      const DirectOpenHooks& hooks, TargetKindState& state, OpenedFile& opened);
+                      const DirectOpenHooks& hooks);
 
 }  // namespace tolvane

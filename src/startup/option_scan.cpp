@@ -31,39 +31,62 @@ void TakeMenuOption(Platform& platform, const std::string& value, StartupFolders
 
 }  // namespace
 
-CommandLineOptions ScanCommandLineOptions(Platform& platform, std::string_view title,
-                                          const std::vector<std::string>& args,
-                                          StartupFolders& folders, const DirectOpenHooks& hooks,
-                                          TargetKindState& state) {
-  CommandLineOptions options;
+std::vector<CommandOption> ReadCommandOptions(const std::vector<std::string>& args) {
+  std::vector<CommandOption> options;
   for (std::size_t i = 1; i < args.size(); ++i) {
-    // Only the last parameter's "/d:" survives this.
-    options.DocOptionPath.clear();
-    options.Opened = {};
     const std::string param = ShortString(args[i]);
-    if (i <= kCommandLineParamSlots)
-      options.CommandLineParams[i - 1] = param;
     const std::string_view prefix = std::string_view(param).substr(0, kPrefixLength);
-    const std::string value = param.size() > kPrefixLength ? param.substr(kPrefixLength) : "";
-
-    if (EqualsIgnoreCase(prefix, "/d:")) {
-      options.DocOptionActive = true;
-      options.DocOptionPath = folders.MenuDirSlash + value;
-    }
-    if (EqualsIgnoreCase(prefix, "/i:")) {
-      if (i != 1)
-        platform.MessageBox(
-            "コマンドライン「I:」は、コマンドラインの一番最初にあるときのみ有効です。", title,
-            mb::kOk | mb::kIconExclamation);
-      else
-        TakeMenuOption(platform, value, folders, options);
-    }
-    if (EqualsIgnoreCase(prefix, "/o:")) {
-      OpenDirectTarget(value, folders, hooks, state, options.Opened);
-      options.DirectOpenDone = true;
-    }
+    CommandOption option;
+    if (EqualsIgnoreCase(prefix, "/i:"))
+      option.kind = OptionKind::Menu;
+    else if (EqualsIgnoreCase(prefix, "/d:"))
+      option.kind = OptionKind::Document;
+    else if (EqualsIgnoreCase(prefix, "/o:"))
+      option.kind = OptionKind::Open;
+    if (param.size() > kPrefixLength)
+      option.value = param.substr(kPrefixLength);
+    options.push_back(std::move(option));
   }
   return options;
+}
+
+bool AllowsSecondInstance(const std::vector<CommandOption>& options) {
+  for (const CommandOption& option : options)
+    if (option.kind == OptionKind::Menu || option.kind == OptionKind::Open)
+      return true;
+  return false;
+}
+
+CommandLineOptions ScanCommandLineOptions(Platform& platform, std::string_view title,
+                                          const std::vector<CommandOption>& options,
+                                          StartupFolders& folders, const DirectOpenHooks& hooks) {
+  CommandLineOptions result;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    const CommandOption& option = options[i];
+    // Only the last parameter's "/d:" survives this.
+    result.DocOptionPath.clear();
+    switch (option.kind) {
+      case OptionKind::Document:
+        result.DocOptionActive = true;
+        result.DocOptionPath = folders.MenuDirSlash + option.value;
+        break;
+      case OptionKind::Menu:
+        if (i != 0)
+          platform.MessageBox(
+              "コマンドライン「I:」は、コマンドラインの一番最初にあるときのみ有効です。", title,
+              mb::kOk | mb::kIconExclamation);
+        else
+          TakeMenuOption(platform, option.value, folders, result);
+        break;
+      case OptionKind::Open:
+        OpenDirectTarget(option.value, folders, hooks);
+        result.DirectOpenDone = true;
+        break;
+      case OptionKind::None:
+        break;
+    }
+  }
+  return result;
 }
 
 bool LoadCombinedDocument(Platform& platform, const std::string& path, RichEdit& holder) {

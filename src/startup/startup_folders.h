@@ -1,3 +1,5 @@
+// startup/: start-up folders, placeholders, the command line and the direct-open mode.
+//
 // The folders the program computes once at start, and that the placeholders
 // of the menu file and of "/o:" stand for.
 #pragma once

@@ -1,9 +1,9 @@
 // The command-line split and the option scan over the fake platform: no
 // parameter holds a quote, a parameter holds a blank only where a quoted
-// stretch gave it one, nothing is invented; stored parameters are short
-// strings, and only "/o:" parameters open anything.
-#include "app/command_line.h"
+// stretch gave it one, nothing is invented; option values are cut with their
+// parameter at 255 bytes, and only "/o:" parameters open anything.
 #include "fuzz_check.h"
+#include "runtime/command_line.h"
 #include "runtime/cp932_text.h"
 #include "startup/option_scan.h"
 #include "support/fake_platform.h"
@@ -46,14 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 42;
   };
   hooks.OfferNotepad = [&](const std::string&) { ++opens; };
-  hooks.ConfirmSystemAction = [&](const TargetKindState&) { ++opens; };
+  hooks.ConfirmSystemAction = [&](EntryKind) { ++opens; };
   hooks.OpenAddress = [&](std::string_view) { ++opens; };
-  TargetKindState state;
-  const CommandLineOptions options =
-      ScanCommandLineOptions(platform, "Tolvane", args, folders, hooks, state);
+  const std::vector<CommandOption> read = ReadCommandOptions(args);
+  ScanCommandLineOptions(platform, "Tolvane", read, folders, hooks);
 
-  for (const std::string& param : options.CommandLineParams)
-    fuzz::Require(param.size() <= 255, "a stored parameter is a short string");
+  fuzz::Require(read.size() + 1 == args.size(), "one option a parameter");
+  for (const CommandOption& option : read)
+    fuzz::Require(option.value.size() <= 252, "an option's value is cut with its parameter");
   int openOptions = 0;
   for (std::size_t i = 1; i < args.size(); ++i)
     openOptions += StartsWithIgnoreCase(args[i], "/o:") ? 1 : 0;

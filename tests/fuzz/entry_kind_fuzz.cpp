@@ -1,7 +1,7 @@
 // The classification of a target: the file part is the start of the target,
 // a "?" word is a system action, and every kind gets its labels.
-#include "autorun1/entry_kind.h"
 #include "fuzz_check.h"
+#include "target/action_labels.h"
 
 using namespace tolvane;
 

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ++measured;
     return static_cast<int>(caption.size());
   };
-  ReadMenu(platform, "Tolvane", folders, choice, MenuHooks{}, measure, table);
+  ReadMenu(platform, "Tolvane", folders, choice, measure, table);
 
   fuzz::Require(table.EntryCount >= 0 && table.EntryCount <= 100, "at most 100 entries");
   fuzz::Require(measured == table.EntryCount, "every kept caption is measured once");

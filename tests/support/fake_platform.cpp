@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/command_line.h"
+#include "runtime/command_line.h"
 #include "runtime/cp932_text.h"
 #include "runtime/font.h"
 #include "runtime/form.h"

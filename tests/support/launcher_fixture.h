@@ -28,8 +28,8 @@ class LauncherFixture {
   }
 
   // Creates the main window and runs its start-up; false when start-up raised.
-  bool Start(std::vector<std::string> args = {"tolvane.exe"}) {
-    form = std::make_unique<TForm1>(app, std::move(args));
+  bool Start(const std::vector<std::string>& args = {"tolvane.exe"}) {
+    form = std::make_unique<TForm1>(app, ReadCommandOptions(args));
     return app.Guard([this] { form->FormCreate(); });
   }
 

@@ -1,10 +1,10 @@
-#include "app/command_line.h"
+#include "runtime/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "app/instance_guard.h"
+#include "startup/option_scan.h"
 
 namespace tolvane {
 namespace {
@@ -53,20 +53,7 @@ TEST(InstanceGuard, OnlyIAndOAllowASecondInstance) {
       {Words{"t", "o:"}, false},  {Words{"t", "/o:" + std::string(300, 'x')}, true},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ScanInstanceOptions(c.args).SecondInstanceAllowed, c.allowed) << c.args.back();
-}
-
-TEST(InstanceGuard, StoresTenParametersCutAt255Bytes) {
-  Words args{"t"};
-  for (int i = 0; i < 12; ++i)
-    args.push_back("p" + std::to_string(i));
-  args[3] = std::string(300, 'y');
-  args.push_back("/o:x");  // beyond the tenth, still tested
-  const InstanceOptions options = ScanInstanceOptions(args);
-  EXPECT_EQ(options.StartupParams[0], "p0");
-  EXPECT_EQ(options.StartupParams[2], std::string(255, 'y'));
-  EXPECT_EQ(options.StartupParams[9], "p9");
-  EXPECT_TRUE(options.SecondInstanceAllowed);
+    EXPECT_EQ(AllowsSecondInstance(ReadCommandOptions(c.args)), c.allowed) << c.args.back();
 }
 
 }  // namespace

@@ -118,44 +118,24 @@ TEST(CommandLine, DirectOpenTargets) {
     std::string target;
     Calls shell;
     Messages messages;
-    int kind;
-    bool systemAction, url;
   } cases[] = {
-      {"%WindowsDir%\\tool.exe %param% word",
-       {Open("C:\\WINDOWS\\tool.exe", " word")},
-       {},
-       0,
-       false,
-       false},
-      {"setup.exe %PARAM%/s %param%", {Open("setup.exe", "/s %param%")}, {}, 0, false, false},
-      {"%param%x", {Open("", "x")}, {}, 0, false, false},
-      {"%TempDir%\\a;%tempdir%\\b", {Open("C:\\TEMP\\a;%tempdir%\\b")}, {}, 0, false, false},
-      {"%ApplicationDir%\\a.exe;%KwtFileDir%",
-       {Open("%ApplicationDir%\\a.exe;%KwtFileDir%")},
-       {},
-       0,
-       false,
-       false},
+      {"%WindowsDir%\\tool.exe %param% word", {Open("C:\\WINDOWS\\tool.exe", " word")}, {}},
+      {"setup.exe %PARAM%/s %param%", {Open("setup.exe", "/s %param%")}, {}},
+      {"%param%x", {Open("", "x")}, {}},
+      {"%TempDir%\\a;%tempdir%\\b", {Open("C:\\TEMP\\a;%tempdir%\\b")}, {}},
+      {"%ApplicationDir%\\a.exe;%KwtFileDir%", {Open("%ApplicationDir%\\a.exe;%KwtFileDir%")}, {}},
       {"%ProgramFiles%\\%SystemDir%\\%Root%",
        {Open("C:\\Program Files\\C:\\WINDOWS\\system32\\C:")},
-       {},
-       0,
-       false,
-       false},
-      {"HTTP://example.jp/%TempDir% %param%",
-       {Open("HTTP://example.jp/%TempDir% %param%")},
-       {},
-       0,
-       false,
-       true},
-      {"mailto:someone@example.jp", {Open("mailto:someone@example.jp")}, {}, 0, false, true},
-      {"ftp:/x", {Open("ftp:/x")}, {}, 0, false, false},
-      {"?REBOOT", {}, {{"再起動してよろしいですか？", "再起動", 0x44}}, 2, true, false},
+       {}},
+      {"HTTP://example.jp/%TempDir% %param%", {Open("HTTP://example.jp/%TempDir% %param%")}, {}},
+      {"mailto:someone@example.jp", {Open("mailto:someone@example.jp")}, {}},
+      {"ftp:/x", {Open("ftp:/x")}, {}},
+      {"?REBOOT", {}, {{"再起動してよろしいですか？", "再起動", 0x44}}},
       // Any other "?" word does nothing at all.
-      {"?reboot x", {}, {}, 9, false, false},
-      {"?", {}, {}, 9, false, false},
-      {"?http://x", {}, {}, 9, false, false},
-      {"", {}, {}, 0, false, false},
+      {"?reboot x", {}, {}},
+      {"?", {}, {}},
+      {"?http://x", {}, {}},
+      {"", {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.target);
@@ -166,13 +146,6 @@ TEST(CommandLine, DirectOpenTargets) {
     const TForm1& f = *l.form;
     EXPECT_EQ(l.platform.shellCalls, c.shell);
     EXPECT_EQ(l.platform.messages, c.messages);
-    EXPECT_EQ(f.Selection.SystemActionKind, c.kind);
-    EXPECT_EQ(f.Selection.IsSystemAction, c.systemAction);
-    EXPECT_EQ(f.Selection.IsUrlTarget, c.url);
-    EXPECT_EQ(f.Selection.RebootRequested, c.kind == 2);
-    EXPECT_EQ(f.Selection.LogoffRequested, c.kind == 1);
-    EXPECT_EQ(f.Selection.PowerOffRequested, c.kind == 3);
-    EXPECT_FALSE(f.Selection.ForceRequested);
     EXPECT_TRUE(l.app.Terminated());
     EXPECT_FALSE(f.Shown());
     EXPECT_TRUE(f.ListBox1.Items().empty());
@@ -242,19 +215,6 @@ TEST(CommandLine, DirectOpenSharesTheWindowsWordingAndQuestions) {
   }
 }
 
-// A target's state is its own: a power action before an address leaves no
-// request behind.
-TEST(CommandLine, EachTargetResetsTheTargetKind) {
-  LauncherFixture l;
-  WriteDisc(l);
-  l.platform.messageBoxAnswers = {mb::kIdNo};
-  l.Start({"tolvane.exe", "/o:?reboot", "/o:http://example.jp/"});
-  EXPECT_FALSE(l.form->Selection.RebootRequested);
-  EXPECT_FALSE(l.form->Selection.IsSystemAction);
-  EXPECT_TRUE(l.form->Selection.IsUrlTarget);
-  EXPECT_EQ(l.platform.shellCalls, Calls{Open("http://example.jp/")});
-}
-
 TEST(CommandLine, AProgramInADriveRootMakesTheRootCurrent) {
   struct Case {
     std::string program, current;
@@ -286,7 +246,7 @@ struct Recorded {
               reported.push_back(platform.ShellExecute("OPEN", file, params, "", 5).code);
               return reported.back();
             },
-            [](const std::string&) {}, [](const TargetKindState&) {}, [](std::string_view) {}};
+            [](const std::string&) {}, [](EntryKind) {}, [](std::string_view) {}};
   }
 };
 
@@ -294,27 +254,21 @@ TEST(OptionScan, ValuesKeep252BytesAndEveryParameterIsHandled) {
   FakePlatform p;
   StartupFolders folders;
   folders.ApplicationDirSlash = folders.MenuDirSlash = "Q:\\disc\\";
-  TargetKindState state;
   Recorded r{p};
   Words args{"t"};
   for (int i = 1; i <= 11; ++i)
     args.push_back("p" + std::to_string(i));
-  args[2] = "/d:" + std::string(252, 'a');
   args[3] = "/d:" + std::string(253, 'b');
   args.push_back("/o:twelfth.exe");
   const CommandLineOptions o =
-      ScanCommandLineOptions(p, "Tolvane", args, folders, r.Hooks(), state);
-  EXPECT_EQ(o.CommandLineParams[0], "p1");
-  EXPECT_EQ(o.CommandLineParams[1], "/d:" + std::string(252, 'a'));
-  EXPECT_EQ(o.CommandLineParams[2], "/d:" + std::string(252, 'b'));
-  EXPECT_EQ(o.CommandLineParams[9], "p10");
-  // Parameters past the tenth are not stored, but still handled.
+      ScanCommandLineOptions(p, "Tolvane", ReadCommandOptions(args), folders, r.Hooks());
+  // However many parameters come before it.
   EXPECT_EQ(p.shellCalls, Calls{Open("twelfth.exe", "", "")});
   EXPECT_EQ(r.reported, std::vector<int>{42});
   EXPECT_TRUE(o.DirectOpenDone);
 
   const CommandLineOptions last =
-      ScanCommandLineOptions(p, "Tolvane", {"t", args[3]}, folders, r.Hooks(), state);
+      ScanCommandLineOptions(p, "Tolvane", ReadCommandOptions({"t", args[3]}), folders, r.Hooks());
   EXPECT_EQ(last.DocOptionPath, "Q:\\disc\\" + std::string(252, 'b'));
 }
 

@@ -144,8 +144,6 @@ struct ChoiceCase {
   MenuOutcome outcome;
   std::vector<ShownMessage> messages;
   int entries;
-  int kwtHookCalls;
-  int iniHookCalls;
 };
 
 constexpr const char* kRecord = "Caption\r\nfolder\r\ntarget.exe\r\n";
@@ -158,15 +156,13 @@ ShownMessage Message(MenuMessage m, std::string_view fileName = {}) {
 
 TEST(MenuChoice, EveryBranch) {
   const ChoiceCase cases[] = {
-      {"kwp only", {"AutoRun.KWP"}, {}, false, MenuOutcome::Continue, {}, 1, 0, 0},
+      {"kwp only", {"AutoRun.KWP"}, {}, false, MenuOutcome::Continue, {}, 1},
       {"kwt wins over kwp",
        {"AutoRun.KWT", "AutoRun.KWP"},
        {},
        false,
        MenuOutcome::Continue,
        {},
-       0,
-       1,
        0},
       {"kwp with plain ini",
        {"AutoRun.KWP", "AutoRun.INI"},
@@ -174,8 +170,6 @@ TEST(MenuChoice, EveryBranch) {
        false,
        MenuOutcome::Continue,
        {},
-       1,
-       0,
        1},
       {"kwp with settings ini",
        {"AutoRun.KWP", "settings:AutoRun.INI"},
@@ -183,26 +177,14 @@ TEST(MenuChoice, EveryBranch) {
        false,
        MenuOutcome::Continue,
        {},
-       1,
-       0,
-       0},
-      {"nothing",
-       {},
-       {},
-       false,
-       MenuOutcome::EndProgram,
-       {Message(MenuMessage::NoMenuFile)},
-       0,
-       0,
-       0},
+       1},
+      {"nothing", {}, {}, false, MenuOutcome::EndProgram, {Message(MenuMessage::NoMenuFile)}, 0},
       {"settings ini only",
        {"settings:AutoRun.INI"},
        {},
        false,
        MenuOutcome::EndProgram,
        {Message(MenuMessage::OnlySettingsFile)},
-       0,
-       0,
        0},
       {"ini off a cd",
        {"AutoRun.INI"},
@@ -210,18 +192,14 @@ TEST(MenuChoice, EveryBranch) {
        false,
        MenuOutcome::Continue,
        {Message(MenuMessage::RenameAdvice)},
-       1,
-       0,
-       0},
-      {"ini on a cd", {"AutoRun.INI"}, {}, true, MenuOutcome::Continue, {}, 1, 0, 0},
+       1},
+      {"ini on a cd", {"AutoRun.INI"}, {}, true, MenuOutcome::Continue, {}, 1},
       {"kwp unreadable",
        {},
        {"AutoRun.KWP"},
        false,
        MenuOutcome::EndProgram,
        {Message(MenuMessage::KwpReadError)},
-       0,
-       0,
        0},
       {"ini unreadable",
        {},
@@ -229,8 +207,6 @@ TEST(MenuChoice, EveryBranch) {
        false,
        MenuOutcome::EndProgram,
        {Message(MenuMessage::IniReadError)},
-       0,
-       0,
        0},
       {"kwp beside an unreadable ini",
        {"AutoRun.KWP"},
@@ -238,10 +214,8 @@ TEST(MenuChoice, EveryBranch) {
        false,
        MenuOutcome::EndProgram,
        {Message(MenuMessage::IniReadError)},
-       1,
-       0,
-       0},
-      {"names match ignoring case", {"autorun.kwp"}, {}, false, MenuOutcome::Continue, {}, 1, 0, 0},
+       1},
+      {"names match ignoring case", {"autorun.kwp"}, {}, false, MenuOutcome::Continue, {}, 1},
   };
   for (const ChoiceCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -257,16 +231,12 @@ TEST(MenuChoice, EveryBranch) {
     }
     for (const std::string& file : c.unreadable)
       p.AddUnreadableFile("Q:\\disc\\" + file);
-    int kwt = 0, ini = 0;
     LauncherTable table;
     const MenuOutcome outcome =
-        ReadMenu(p, "Tolvane", DiscFolders(), MenuChoice{},
-                 MenuHooks{[&] { ++kwt; }, [&] { ++ini; }}, ByteWidth, table);
+        ReadMenu(p, "Tolvane", DiscFolders(), MenuChoice{}, ByteWidth, table);
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(p.messages, c.messages);
     EXPECT_EQ(table.EntryCount, c.entries);
-    EXPECT_EQ(kwt, c.kwtHookCalls);
-    EXPECT_EQ(ini, c.iniHookCalls);
   }
 }
 
@@ -277,22 +247,21 @@ TEST(MenuChoice, MenuFileNamedOnTheCommandLine) {
   LauncherTable table;
 
   // Missing: M1 with the file-name part; no other file is looked at.
-  EXPECT_EQ(ReadMenu(p, "Tolvane", DiscFolders(), choice, {}, ByteWidth, table),
+  EXPECT_EQ(ReadMenu(p, "Tolvane", DiscFolders(), choice, ByteWidth, table),
             MenuOutcome::EndProgram);
   ASSERT_EQ(p.messages.size(), 1u);
   EXPECT_EQ(p.messages[0], (ShownMessage{"ファイル \"other.kwp\" がありません", "Tolvane", 0x30}));
 
   p.messages.clear();
   p.AddUnreadableFile("Q:\\disc\\sub\\other.kwp");
-  EXPECT_EQ(ReadMenu(p, "Tolvane", DiscFolders(), choice, {}, ByteWidth, table),
+  EXPECT_EQ(ReadMenu(p, "Tolvane", DiscFolders(), choice, ByteWidth, table),
             MenuOutcome::EndProgram);
   ASSERT_EQ(p.messages.size(), 1u);
   EXPECT_EQ(p.messages[0], (ShownMessage{"\"other.kwp\"の読み込みエラー", "Tolvane", 0x10}));
 
   p.messages.clear();
   p.AddFile("Q:\\disc\\sub\\other.kwp", "[KWT Setting]\r\nf\r\nt\r\n");
-  EXPECT_EQ(ReadMenu(p, "Tolvane", DiscFolders(), choice, {}, ByteWidth, table),
-            MenuOutcome::Continue);
+  EXPECT_EQ(ReadMenu(p, "Tolvane", DiscFolders(), choice, ByteWidth, table), MenuOutcome::Continue);
   EXPECT_TRUE(p.messages.empty());
   EXPECT_EQ(table.Entry(1)->Caption, "[KWT Setting]");  // no header test for "/i:"
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "autorun1/system_actions.h"
 #include "platform/platform.h"
 #include "support/launcher_fixture.h"
+#include "target/target_kind.h"
 
 namespace tolvane {
 namespace {
@@ -11,24 +11,11 @@ using testing::LauncherFixture;
 
 TEST(ExitWindowsFlags, PerActionAndNeverForced) {
   struct Case {
-    const char* what;
-    bool logoff, reboot, powerOff;
+    EntryKind kind;
     unsigned flags;
-  } const cases[] = {
-      {"log off", true, false, false, 0},
-      {"restart", false, true, false, 2},
-      {"power off", false, false, true, 9},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TargetKindState s;
-    s.LogoffRequested = c.logoff;
-    s.RebootRequested = c.reboot;
-    s.PowerOffRequested = c.powerOff;
-    EXPECT_EQ(ExitWindowsFlags(s), c.flags);
-    s.ForceRequested = true;  // never set by the program; and still never forces
-    EXPECT_EQ(ExitWindowsFlags(s) & 4u, 0u);
-  }
+  } const cases[] = {{EntryKind::Logoff, 0}, {EntryKind::Restart, 2}, {EntryKind::PowerOff, 9}};
+  for (const Case& c : cases)
+    EXPECT_EQ(ExitWindowsFlags(c.kind), c.flags) << KindName(c.kind);
 }
 
 TEST(DoShutDown, PrivilegeStepsAndTheOneExitRequest) {
@@ -83,7 +70,7 @@ TEST(DoShutDown, PrivilegeStepsAndTheOneExitRequest) {
     l.platform.errorTexts[5] = "Access is denied.\r\n";
     l.platform.powerLog.clear();
     l.platform.messages.clear();
-    l.form->DoShutDown();
+    l.form->DoShutDown(EntryKind::PowerOff);
     EXPECT_EQ(l.platform.powerLog, c.log);
     for (const testing::ShownMessage& m : l.platform.messages)
       EXPECT_EQ(m.caption, "Tolvane") << m.text;

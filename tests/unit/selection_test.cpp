@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "menu/entry_action.h"
 #include "support/launcher_fixture.h"
 
 namespace tolvane {
@@ -81,27 +82,62 @@ TEST(Selection, KindTable) {
   }
 }
 
-TEST(Selection, TargetStateForRunning) {
-  LauncherFixture l;
-  l.DiscFile(
-      "AutoRun.KWP",
-      "A\r\n\r\nsetup.exe //s\r\nB\r\n\r\n?poweroff\r\nC\r\n\r\nmailto:x@y\r\nD\r\n\r\n?x\r\n");
-  ASSERT_TRUE(l.Start());
-  const TargetKindState& s = l.form->Selection;
-  EXPECT_EQ(s.TargetFile, "setup.exe ");
-  EXPECT_FALSE(s.TargetFileCopying);
-  EXPECT_FALSE(s.IsSystemAction || s.IsUrlTarget);
-  l.Select(1);
-  EXPECT_TRUE(s.IsSystemAction && s.PowerOffRequested);
-  EXPECT_EQ(s.SystemActionKind, 3);
-  EXPECT_FALSE(s.RebootRequested || s.LogoffRequested || s.ForceRequested);
-  l.Select(2);
-  EXPECT_TRUE(s.IsUrlTarget);
-  EXPECT_FALSE(s.IsSystemAction || s.PowerOffRequested);
-  EXPECT_EQ(s.TargetFile, "");
-  l.Select(3);
-  EXPECT_TRUE(s.IsSystemAction);
-  EXPECT_EQ(s.SystemActionKind, 0);
+// What selecting an entry finds, as the one value Run, the folder button and
+// a disc check work from.
+TEST(ActionOfEntry, OneValuePerKindAndMissingCase) {
+  using R = RunRefusal;
+  struct Case {
+    std::string folder, target;
+    EntryKind kind;
+    std::string file, parameters, address;
+    unsigned exitFlags;
+    bool canRun;
+    RunRefusal refusal;
+    bool folderButton;
+    std::string listHint, notice;
+  } const cases[] = {
+      {"Dir", "setup.exe //s", EntryKind::Program, "setup.exe ", "/s", "", 0, true, R::None, true,
+       "項目", ""},
+      {"Dir", "", EntryKind::Document, "", "", "", 0, true, R::None, true, "項目", ""},
+      {"Dir", "gone.exe", EntryKind::Program, "gone.exe", "", "", 0, false, R::FileMissing, true,
+       "実行ファイルがありません", "指定した実行ファイルは存在しません"},
+      {"Dir", "gone.txt", EntryKind::Document, "gone.txt", "", "", 0, false, R::FileMissing, true,
+       "ファイルがありません", "指定したファイルは存在しません"},
+      {"Gone", "setup.exe", EntryKind::Program, "setup.exe", "", "", 0, false, R::FolderMissing,
+       false, "フォルダがありません", "指定したフォルダは存在しません"},
+      {"Dir", "http://x/", EntryKind::WebAddress, "", "", "http://x/", 0, true, R::None, false,
+       "http://x/", ""},
+      {"?", "mailto:a@b", EntryKind::MailAddress, "", "", "mailto:a@b", 0, false, R::NoFolder,
+       false, "", ""},
+      {"Dir", "?poweroff", EntryKind::PowerOff, "", "", "", 9, true, R::None, false,
+       "コンピューターをシャットダウンします", ""},
+      {"Dir", "?x", EntryKind::InvalidSystemAction, "", "", "", 0, false, R::UnknownSystemAction,
+       false, "指定ｴﾗｰ Autorun.iniの書式エラーです。", ""},
+  };
+  testing::FakePlatform p;
+  p.AddFile("Q:\\disc\\Dir\\setup.exe", "");
+  StartupFolders folders;
+  folders.MenuDir = "Q:\\disc";
+  folders.MenuDirSlash = "Q:\\disc\\";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder + " " + c.target);
+    const TargetAction a = ActionOfEntry({"項目", c.folder, c.target}, folders, p);
+    EXPECT_EQ(a.kind, c.kind);
+    EXPECT_EQ(a.folder, c.folder == "?" ? "?" : "Q:\\disc\\" + c.folder);
+    EXPECT_EQ(a.file, c.file);
+    EXPECT_EQ(a.parameters, c.parameters);
+    EXPECT_EQ(a.address, c.address);
+    EXPECT_EQ(a.exitFlags, c.exitFlags);
+    EXPECT_EQ(a.canRun, c.canRun);
+    EXPECT_EQ(a.refusal, c.refusal);
+    EXPECT_EQ(a.folderButton, c.folderButton);
+    EXPECT_EQ(a.labels.listHint, c.listHint);
+    EXPECT_EQ(a.notice, c.notice);
+  }
+  // Without the menu's folder nothing else is looked at.
+  folders.MenuDir = "Q:\\gone";
+  EXPECT_EQ(ActionOfEntry({"項目", "Dir", "setup.exe"}, folders, p).refusal,
+            RunRefusal::MenuFolderMissing);
 }
 
 TEST(Selection, FolderResolutionAndTheCurrentFolder) {
@@ -126,7 +162,7 @@ TEST(Selection, FolderResolutionAndTheCurrentFolder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     l.Select(c.line);
-    EXPECT_EQ(f.EntryDir, c.entryDir);
+    EXPECT_EQ(f.Action.folder, c.entryDir);
     EXPECT_EQ(l.platform.CurrentDirectory(), c.currentFolder);
     EXPECT_EQ(f.Button1.Enabled(), c.run);
   }

@@ -1,7 +1,7 @@
 // Process set-up and the user-interface services of the platform.
 #include "platform/win32/win32_platform.h"
 
-#include "app/command_line.h"
+#include "runtime/command_line.h"
 #include "platform/win32/dll_loading.h"
 #include "platform/win32/form_peer.h"
 #include "platform/win32/text_conversion.h"

@@ -1,3 +1,5 @@
+// platform/win32/: that interface over the Win32 API, and the controls' native peers.
+//
 // The Platform over the Win32 API.
 #pragma once
 

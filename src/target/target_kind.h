@@ -26,13 +26,19 @@ EntryKind ClassifyTarget(std::string_view target);
 
 bool IsSystemActionKind(EntryKind kind);
 bool IsAddressKind(EntryKind kind);
-// 1 log off, 2 restart, 3 power off, 0 otherwise.
-int SystemActionKindOf(EntryKind kind);
-// "ログオフ", "再起動" or "ｼｬｯﾄﾀﾞｳﾝ" for the kinds 1 to 3; empty for any other.
-std::string SystemActionNameOf(int kind);
+// "ログオフ", "再起動" or "ｼｬｯﾄﾀﾞｳﾝ" for a power action; empty for any other kind.
+std::string SystemActionNameOf(EntryKind kind);
+// The ExitWindowsEx flags of a power action: log off 0, restart 2, power off
+// 9 (shut down and switch off). Never the forcing flag.
+unsigned ExitWindowsFlags(EntryKind kind);
+// The kind's name for a report: "program", "web address", "restart", ...
+std::string_view KindName(EntryKind kind);
 
 // The target's characters before its first "/"; trailing blanks stay.
 std::string TargetFileOf(std::string_view target);
+// Its characters after the first "/": the first "/" belongs to neither the
+// file nor the parameters, later ones are parameters.
+std::string TargetParamsOf(std::string_view target);
 // The extension, cut to five characters less a fifth that is a blank, is ".exe".
 bool IsProgramFile(std::string_view targetFile);
 

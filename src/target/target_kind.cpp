@@ -1,5 +1,6 @@
-#include "menu/target_kind.h"
+#include "target/target_kind.h"
 
+#include "platform/platform.h"
 #include "runtime/cp932_text.h"
 
 namespace tolvane {
@@ -45,34 +46,65 @@ bool IsAddressKind(EntryKind kind) {
          kind == EntryKind::MailAddress || kind == EntryKind::FtpAddress;
 }
 
-int SystemActionKindOf(EntryKind kind) {
+std::string SystemActionNameOf(EntryKind kind) {
   switch (kind) {
     case EntryKind::Logoff:
-      return 1;
-    case EntryKind::Restart:
-      return 2;
-    case EntryKind::PowerOff:
-      return 3;
-    default:
-      return 0;
-  }
-}
-
-std::string SystemActionNameOf(int kind) {
-  switch (kind) {
-    case 1:
       return "ログオフ";
-    case 2:
+    case EntryKind::Restart:
       return "再起動";
-    case 3:
+    case EntryKind::PowerOff:
       return "ｼｬｯﾄﾀﾞｳﾝ";
     default:
       return {};
   }
 }
 
+unsigned ExitWindowsFlags(EntryKind kind) {
+  switch (kind) {
+    case EntryKind::Logoff:
+      return ewx::kLogoff;
+    case EntryKind::Restart:
+      return ewx::kReboot;
+    case EntryKind::PowerOff:
+      return ewx::kShutdown | ewx::kPowerOff;
+    default:
+      return 0;
+  }
+}
+
+std::string_view KindName(EntryKind kind) {
+  switch (kind) {
+    case EntryKind::Restart:
+      return "restart";
+    case EntryKind::Logoff:
+      return "log off";
+    case EntryKind::PowerOff:
+      return "power off";
+    case EntryKind::InvalidSystemAction:
+      return "unknown system action";
+    case EntryKind::WebAddress:
+      return "web address";
+    case EntryKind::FileAddress:
+      return "file address";
+    case EntryKind::MailAddress:
+      return "mail address";
+    case EntryKind::FtpAddress:
+      return "FTP address";
+    case EntryKind::Program:
+      return "program";
+    case EntryKind::Document:
+      return "document";
+  }
+  return {};
+}
+
 std::string TargetFileOf(std::string_view target) {
   return std::string(target.substr(0, target.find('/')));
+}
+
+std::string TargetParamsOf(std::string_view target) {
+  const std::size_t slash = target.find('/');
+  return slash == std::string_view::npos ? std::string() : std::string(target.substr(slash + 1));
 }
 
 bool IsProgramFile(std::string_view targetFile) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "menu/target_kind.h"
+#include "target/target_kind.h"
 
 namespace tolvane {
 
@@ -12,10 +12,12 @@ struct ActionLabels {
   std::string button1Caption;
   std::string button1Hint;
   std::string n2Caption;
-  std::string listHint;     // programs and documents: decided by the target check
-  std::string button4Hint;  // empty: unchanged
+  std::string listHint;  // programs and documents: decided by the target check
+  std::string button4Hint;
 };
 
+// The labels of a target's kind; the folder button keeps its general hint
+// where the kind names no folder of its own.
 ActionLabels LabelsFor(EntryKind kind, std::string_view target);
 
 }  // namespace tolvane

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "runtime/command_line.h"
 
 #include <type_traits>
 
