@@ -7,3 +7,6 @@ add_executable(tolvane_unit_tests ${TOLVANE_UNIT_SOURCES})
 target_include_directories(tolvane_unit_tests PRIVATE tests)
 target_link_libraries(tolvane_unit_tests PRIVATE tolvane_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(tolvane_unit_tests DISCOVERY_TIMEOUT 30)
+
+# The source folders include one way only.
+add_test(NAME layers COMMAND ${CMAKE_SOURCE_DIR}/tools/check-layers)
