@@ -1,10 +1,10 @@
 // Process set-up and the user-interface services of the platform.
 #include "platform/win32/win32_platform.h"
 
-#include "runtime/command_line.h"
 #include "platform/win32/dll_loading.h"
 #include "platform/win32/form_peer.h"
 #include "platform/win32/text_conversion.h"
+#include "runtime/command_line.h"
 #include "runtime/form.h"
 
 namespace tolvane {
