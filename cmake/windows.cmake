@@ -42,5 +42,8 @@ add_test(NAME import_table
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:tolvane>
                  -P ${CMAKE_SOURCE_DIR}/tools/check-imports.cmake)
 
+# The sample disc's program.
+include(${CMAKE_SOURCE_DIR}/cmake/kit.cmake)
+
 # End-to-end tests through Wine (the driver and its cases live in tests/e2e/).
 include(${CMAKE_SOURCE_DIR}/cmake/e2e.cmake OPTIONAL)
