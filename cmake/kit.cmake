@@ -18,10 +18,11 @@ endif()
 add_test(NAME kit.reproducible
          COMMAND ${CMAKE_SOURCE_DIR}/tests/kit/reproducible $<TARGET_FILE:tolvane>
                  ${_tolvane_configure})
-set_tests_properties(kit.reproducible PROPERTIES TIMEOUT 600 LABELS kit)
+# Alone, as kit.mkdisc: timed end-to-end cases must not wait on a build.
+set_tests_properties(kit.reproducible PROPERTIES TIMEOUT 600 LABELS kit RUN_SERIAL TRUE)
 
 # tools/mkdisc puts the shipped 32-bit build on the image.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME kit.mkdisc COMMAND ${CMAKE_SOURCE_DIR}/tests/kit/mkdisc)
-  set_tests_properties(kit.mkdisc PROPERTIES TIMEOUT 600 LABELS kit)
+  set_tests_properties(kit.mkdisc PROPERTIES TIMEOUT 600 LABELS kit RUN_SERIAL TRUE)
 endif()
