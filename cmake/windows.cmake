@@ -36,11 +36,22 @@ endforeach()
 target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
                     -Wl,--nxcompat,--dynamicbase -mwindows)
 
+# Reproducible: the same sources give the same bytes wherever and whenever
+# they are built, so anyone can match a disc's tolvane.exe with its sources by
+# its hash. No link time stamp, and no build folder in any text the compiler
+# keeps. The version resource comes from res/tolvane.rc alone.
+target_compile_options(tolvane PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                       -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+target_link_options(tolvane PRIVATE -Wl,--no-insert-timestamp)
+
 # A statically imported DLL that Windows does not always map from System32
 # would be searched for beside the program on the disc first.
 add_test(NAME import_table
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:tolvane>
                  -P ${CMAKE_SOURCE_DIR}/tools/check-imports.cmake)
+
+# The sample disc's program; the image tool's and reproducibility's checks.
+include(${CMAKE_SOURCE_DIR}/cmake/kit.cmake)
 
 # End-to-end tests through Wine (the driver and its cases live in tests/e2e/).
 include(${CMAKE_SOURCE_DIR}/cmake/e2e.cmake OPTIONAL)
