@@ -6,10 +6,13 @@ enable_language(RC)
 string(APPEND CMAKE_RC_FLAGS " -c 65001")
 
 file(GLOB TOLVANE_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+# What only a report prints (the disc check's) is no part of the program.
+set(TOLVANE_PROGRAM_SOURCES ${TOLVANE_CORE_SOURCES})
+list(FILTER TOLVANE_PROGRAM_SOURCES EXCLUDE REGEX "_report\\.cpp$")
 # The portable code is compiled into the program itself, first and before
 # any system header, as one source with the Win32 layer (see Size below).
-add_executable(tolvane WIN32 ${TOLVANE_CORE_SOURCES} src/app/main.cpp ${TOLVANE_WIN32_SOURCES}
-                             res/tolvane.rc)
+add_executable(tolvane WIN32 ${TOLVANE_PROGRAM_SOURCES} src/app/main.cpp
+                             ${TOLVANE_WIN32_SOURCES} res/tolvane.rc)
 target_include_directories(tolvane PRIVATE src)
 target_link_libraries(tolvane PRIVATE comctl32 ole32 shell32 advapi32 gdi32 user32 kernel32)
 target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX

@@ -6,9 +6,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
 
 #include "target/action_labels.h"
 #include "target/target_kind.h"
@@ -46,11 +43,5 @@ struct TargetAction {
   // The pane's notice for a missing folder or file; empty for none.
   std::string notice;
 };
-
-std::string_view RefusalName(RunRefusal refusal);
-
-// The value as named fields in a fixed order, code page 932 text: what a
-// report prints of it.
-std::vector<std::pair<std::string, std::string>> ActionFields(const TargetAction& action);
 
 }  // namespace tolvane

@@ -72,32 +72,6 @@ unsigned ExitWindowsFlags(EntryKind kind) {
   }
 }
 
-std::string_view KindName(EntryKind kind) {
-  switch (kind) {
-    case EntryKind::Restart:
-      return "restart";
-    case EntryKind::Logoff:
-      return "log off";
-    case EntryKind::PowerOff:
-      return "power off";
-    case EntryKind::InvalidSystemAction:
-      return "unknown system action";
-    case EntryKind::WebAddress:
-      return "web address";
-    case EntryKind::FileAddress:
-      return "file address";
-    case EntryKind::MailAddress:
-      return "mail address";
-    case EntryKind::FtpAddress:
-      return "FTP address";
-    case EntryKind::Program:
-      return "program";
-    case EntryKind::Document:
-      return "document";
-  }
-  return {};
-}
-
 std::string TargetFileOf(std::string_view target) {
   return std::string(target.substr(0, target.find('/')));
 }

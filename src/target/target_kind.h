@@ -31,8 +31,6 @@ std::string SystemActionNameOf(EntryKind kind);
 // The ExitWindowsEx flags of a power action: log off 0, restart 2, power off
 // 9 (shut down and switch off). Never the forcing flag.
 unsigned ExitWindowsFlags(EntryKind kind);
-// The kind's name for a report: "program", "web address", "restart", ...
-std::string_view KindName(EntryKind kind);
 
 // The target's characters before its first "/"; trailing blanks stay.
 std::string TargetFileOf(std::string_view target);

@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "support/launcher_fixture.h"
-#include "target/target_kind.h"
+#include "target/action_report.h"
 
 namespace tolvane {
 namespace {

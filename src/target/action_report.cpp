@@ -1,6 +1,32 @@
-#include "target/target_action.h"
+#include "target/action_report.h"
 
 namespace tolvane {
+
+std::string_view KindName(EntryKind kind) {
+  switch (kind) {
+    case EntryKind::Restart:
+      return "restart";
+    case EntryKind::Logoff:
+      return "log off";
+    case EntryKind::PowerOff:
+      return "power off";
+    case EntryKind::InvalidSystemAction:
+      return "unknown system action";
+    case EntryKind::WebAddress:
+      return "web address";
+    case EntryKind::FileAddress:
+      return "file address";
+    case EntryKind::MailAddress:
+      return "mail address";
+    case EntryKind::FtpAddress:
+      return "FTP address";
+    case EntryKind::Program:
+      return "program";
+    case EntryKind::Document:
+      return "document";
+  }
+  return {};
+}
 
 std::string_view RefusalName(RunRefusal refusal) {
   switch (refusal) {
