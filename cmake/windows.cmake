@@ -44,3 +44,5 @@ add_test(NAME import_table
 
 # End-to-end tests through Wine (the driver and its cases live in tests/e2e/).
 include(${CMAKE_SOURCE_DIR}/cmake/e2e.cmake OPTIONAL)
+# tools/bench's programs, built with the driver whose helpers they share.
+include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake)
