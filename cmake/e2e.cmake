@@ -110,3 +110,22 @@ foreach(case IN LISTS TOLVANE_E2E_CASES)
     LABELS e2e
     ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
 endforeach()
+
+# A library error raised in a program built like tolvane.exe (its runtime
+# replacements, compile and link options) reaches the standard error display,
+# though there it is no standard error type (src/platform/win32/cxx_runtime.cpp).
+add_executable(library_errors ${CMAKE_SOURCE_DIR}/tests/win32/library_errors.cpp
+               ${CMAKE_SOURCE_DIR}/src/platform/win32/cxx_runtime.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/fake_platform.cpp)
+target_include_directories(library_errors PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(library_errors PRIVATE tolvane_core)
+foreach(property COMPILE_OPTIONS COMPILE_DEFINITIONS LINK_OPTIONS)
+  get_target_property(values tolvane ${property})
+  list(REMOVE_ITEM values -mwindows)  # a console program, which prints what failed
+  set_property(TARGET library_errors PROPERTY ${property} ${values})
+endforeach()
+add_test(NAME e2e.library_errors_reach_the_error_display
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-exec $<TARGET_FILE:library_errors>)
+set_tests_properties(e2e.library_errors_reach_the_error_display PROPERTIES
+  FIXTURES_REQUIRED tolvane_wine_session TIMEOUT 60 LABELS e2e
+  ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
