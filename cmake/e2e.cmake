@@ -23,6 +23,14 @@ target_include_directories(probe PRIVATE ${TOLVANE_E2E_DIR})
 target_compile_options(probe PRIVATE -fexec-charset=UTF-8 -municode)
 target_link_options(probe PRIVATE -municode -static)
 
+# The smallest window program, built with the launcher's size and link
+# options: what any program's session changes is not the launcher's doing.
+add_executable(baseline WIN32 ${TOLVANE_E2E_DIR}/baseline/baseline.cpp)
+target_compile_definitions(baseline PRIVATE UNICODE _UNICODE)
+target_compile_options(baseline PRIVATE -Os -ffunction-sections -fdata-sections -municode)
+target_link_options(baseline PRIVATE -municode -static -static-libgcc -static-libstdc++
+                    -Wl,--gc-sections -s -Wl,--nxcompat,--dynamicbase -mwindows)
+
 # Planted DLLs: one source linked under the name of every DLL the program
 # imports or loads, and of those Windows is known to search for beside a
 # program. The driver copies them from markers/ beside itself onto a disc.
@@ -42,8 +50,8 @@ foreach(dll IN LISTS TOLVANE_MARKER_DLLS)
   add_dependencies(tolvane_e2e marker_${dll})
 endforeach()
 
-# The driver copies tolvane.exe and probe.exe from its own folder.
-add_dependencies(tolvane_e2e probe)
+# The driver copies tolvane.exe, probe.exe and baseline.exe from its own folder.
+add_dependencies(tolvane_e2e probe baseline)
 if(TARGET tolvane)
   add_dependencies(tolvane_e2e tolvane)
 endif()
@@ -106,28 +114,21 @@ foreach(case IN LISTS TOLVANE_E2E_CASES)
     ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")
 endforeach()
 
-# The minimal window program that tools/bench measures the launcher against,
-# built with the launcher's size and link options. No test runs it.
-add_executable(bench_baseline WIN32 ${TOLVANE_E2E_DIR}/bench/baseline.cpp)
-target_compile_definitions(bench_baseline PRIVATE UNICODE _UNICODE)
-target_compile_options(bench_baseline PRIVATE -Os -ffunction-sections -fdata-sections -municode)
-target_link_options(bench_baseline PRIVATE -municode -static -static-libgcc -static-libstdc++
-                    -Wl,--gc-sections -s -Wl,--nxcompat,--dynamicbase -mwindows)
-add_dependencies(tolvane_e2e bench_baseline)
-
-# The floors tools/bench measures the launcher against (tests/e2e/bench/floor.cpp):
-# a window with the rich-edit control, and every window the launcher shows,
-# with its manifest. They stream descriptions as the launcher's code prepares them.
-foreach(floor richedit window)
-  add_executable(bench_${floor}_floor WIN32 ${TOLVANE_E2E_DIR}/bench/floor.cpp)
-  target_link_libraries(bench_${floor}_floor PRIVATE tolvane_core)
-  target_compile_definitions(bench_${floor}_floor PRIVATE UNICODE _UNICODE)
-  target_compile_options(bench_${floor}_floor PRIVATE -Os -ffunction-sections -fdata-sections
-                         -municode)
-  target_link_options(bench_${floor}_floor PRIVATE -municode -static -static-libgcc
-                      -static-libstdc++ -Wl,--gc-sections -s -Wl,--nxcompat,--dynamicbase
-                      -mwindows)
-  add_dependencies(tolvane_e2e bench_${floor}_floor)
+# A library error raised in a program built like tolvane.exe (its runtime
+# replacements, compile and link options) reaches the standard error display,
+# though there it is no standard error type (src/platform/win32/cxx_runtime.cpp).
+add_executable(library_errors ${CMAKE_SOURCE_DIR}/tests/win32/library_errors.cpp
+               ${CMAKE_SOURCE_DIR}/src/platform/win32/cxx_runtime.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/fake_platform.cpp)
+target_include_directories(library_errors PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(library_errors PRIVATE tolvane_core)
+foreach(property COMPILE_OPTIONS COMPILE_DEFINITIONS LINK_OPTIONS)
+  get_target_property(values tolvane ${property})
+  list(REMOVE_ITEM values -mwindows)  # a console program, which prints what failed
+  set_property(TARGET library_errors PROPERTY ${property} ${values})
 endforeach()
-target_sources(bench_window_floor PRIVATE ${TOLVANE_E2E_DIR}/bench/floor.rc)
-target_include_directories(bench_window_floor PRIVATE ${CMAKE_SOURCE_DIR}/res)
+add_test(NAME e2e.library_errors_reach_the_error_display
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-exec $<TARGET_FILE:library_errors>)
+set_tests_properties(e2e.library_errors_reach_the_error_display PROPERTIES
+  FIXTURES_REQUIRED tolvane_wine_session TIMEOUT 60 LABELS e2e
+  ENVIRONMENT "${TOLVANE_E2E_ENVIRONMENT}")

@@ -53,8 +53,16 @@ add_test(NAME import_table
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:tolvane>
                  -P ${CMAKE_SOURCE_DIR}/tools/check-imports.cmake)
 
+# The library's errors are no std::out_of_range and their kind in this program
+# (see src/platform/win32/cxx_runtime.cpp): no clause may catch them by that name.
+add_test(NAME no_library_error_caught_by_type
+         COMMAND ${CMAKE_COMMAND} -DSOURCES=${CMAKE_SOURCE_DIR}/src
+                 -P ${CMAKE_SOURCE_DIR}/tools/check-catches.cmake)
+
 # The sample disc's program; the image tool's and reproducibility's checks.
 include(${CMAKE_SOURCE_DIR}/cmake/kit.cmake)
 
 # End-to-end tests through Wine (the driver and its cases live in tests/e2e/).
 include(${CMAKE_SOURCE_DIR}/cmake/e2e.cmake OPTIONAL)
+# tools/bench's programs, built with the driver whose helpers they share.
+include(${CMAKE_SOURCE_DIR}/cmake/bench.cmake)

@@ -195,9 +195,9 @@ struct NothingWrittenCase {
 
 void RunNothingWritten(const NothingWrittenCase& c) {
   std::vector<DiscFile> files = c.disc();
-  std::optional<std::string> baseline = ReadWholeFile(DriverFolder() + L"\\bench_baseline.exe");
+  std::optional<std::string> baseline = ReadWholeFile(DriverFolder() + L"\\baseline.exe");
   if (!baseline)
-    Abort("cannot read bench_baseline.exe beside the driver");
+    Abort("cannot read baseline.exe beside the driver");
   files.push_back({"baseline.exe", std::move(*baseline)});
   FixtureDisc disc(files);
 

@@ -2,14 +2,11 @@
 // the tolvane.exe beside it and exits non-zero when one fails.
 //
 //   tolvane_e2e.exe [--list | CASE...]
-//   tolvane_e2e.exe --bench [RUNS [LIMIT_S]]   timings for tools/bench; not a test
 #include <windows.h>
 
-#include <cstdlib>
 #include <exception>
 #include <string>
 
-#include "bench.h"
 #include "cases.h"
 #include "check.h"
 #include "text.h"
@@ -43,9 +40,6 @@ bool RunCase(const Case& c) {
 
 int Main(const std::vector<std::string>& args) {
   const std::vector<Case> cases = AllCases();
-  if (!args.empty() && args[0] == "--bench")
-    return RunBench(args.size() > 1 ? std::atoi(args[1].c_str()) : 11,
-                    args.size() > 2 ? std::atoi(args[2].c_str()) : 60);
   if (args.size() == 1 && args[0] == "--list") {
     for (const Case& c : cases)
       Print(c.name);

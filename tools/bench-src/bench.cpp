@@ -1,21 +1,37 @@
-#include "bench.h"
-
+// Timings and memory of the launcher against its floors (a bare window, a
+// window with the rich-edit control, every window the launcher shows), for
+// tools/bench. Nothing is judged; exits non-zero only when a program could
+// not be run.
+//
+//   tolvane_bench.exe [RUNS [LIMIT_S]]
+//
+// Runs every measurement RUNS times (default 11) and prints the medians; a
+// selection that takes longer than LIMIT_S seconds (default 60) ends its
+// series. It writes its discs with the end-to-end driver's helpers.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "bench_started.h"
 #include "check.h"
 #include "fixture_disc.h"
 #include "platform/win32/control_ids.h"
+#include "started.h"
 #include "text.h"
 
-namespace e2e {
+namespace bench {
+
+using e2e::CaseAborted;
+using e2e::Cp932;
+using e2e::DiscFile;
+using e2e::DriverFolder;
+using e2e::FixtureDisc;
+using e2e::Print;
 
 namespace {
 
@@ -134,13 +150,14 @@ struct Programs {
 };
 
 Programs ProgramsOn(const FixtureDisc& disc) {
-  const std::wstring driver = DriverFolder();
+  // The build puts the floors in this program's folder.
+  const std::wstring built = DriverFolder();
   return {
       {disc.Program(), ids::kMainWindowClass, L"", disc.Root(), true},
-      {driver + L"\\bench_baseline.exe", L"TolvaneBenchBaseline", L"", driver, false},
-      {driver + L"\\bench_richedit_floor.exe", L"TolvaneBenchRichEditFloor", L"", disc.Root(),
+      {built + L"\\baseline.exe", L"TolvaneBaseline", L"", built, false},
+      {built + L"\\bench_richedit_floor.exe", L"TolvaneBenchRichEditFloor", L"", disc.Root(),
        false},
-      {driver + L"\\bench_window_floor.exe", L"TolvaneBenchWindowFloor", L"windows", disc.Root(),
+      {built + L"\\bench_window_floor.exe", L"TolvaneBenchWindowFloor", L"windows", disc.Root(),
        false},
   };
 }
@@ -353,7 +370,7 @@ void MeasureCombinedDocument(int runs, DWORD limitMs) {
 
 }  // namespace
 
-int RunBench(int runs, int limitSeconds) {
+int Main(int runs, int limitSeconds) {
   try {
     const DWORD limitMs = static_cast<DWORD>(std::max(limitSeconds, 1)) * 1000;
     Measure(std::max(runs, 1), limitMs);
@@ -367,4 +384,8 @@ int RunBench(int runs, int limitSeconds) {
   return 0;
 }
 
-}  // namespace e2e
+}  // namespace bench
+
+int wmain(int argc, wchar_t** argv) {
+  return bench::Main(argc > 1 ? _wtoi(argv[1]) : 11, argc > 2 ? _wtoi(argv[2]) : 60);
+}

@@ -1,11 +1,13 @@
-// The smallest program the launcher's start-up and size are measured
-// against: it registers a class, opens one empty window of the launcher's
-// client size and runs a message loop until the window is closed.
+// The smallest window program, built like the launcher: what any program's
+// session changes is not the launcher's doing, and tools/bench measures the
+// launcher's start-up against it. It registers a class, opens one empty
+// window of the launcher's client size and runs a message loop until the
+// window is closed.
 #include <windows.h>
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TolvaneBenchBaseline";
+constexpr wchar_t kClassName[] = L"TolvaneBaseline";
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {

@@ -1,11 +1,15 @@
-#include "bench_started.h"
+#include "started.h"
 
 #include "check.h"
 #include "platform/win32/control_ids.h"
 #include "text.h"
 #include "windows_of.h"
 
-namespace e2e {
+namespace bench {
+
+using e2e::Abort;
+using e2e::FindControl;
+using e2e::Utf8;
 
 namespace {
 
@@ -139,4 +143,4 @@ bool Started::TimedSelect(int line, DWORD limitMs, double& ms) const {
   return done;
 }
 
-}  // namespace e2e
+}  // namespace bench

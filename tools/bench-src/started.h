@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace bench {
 
 double NowMs();
 
@@ -53,4 +53,4 @@ class Started {
   double toWindowMs_ = 0;
 };
 
-}  // namespace e2e
+}  // namespace bench
