@@ -175,6 +175,12 @@ Snapshot TakeSnapshot(const FixtureDisc& disc) {
   AddFiles(disc.Root(), true, s);
   AddRegistry(HKEY_CURRENT_USER, L"HKCU", s);
   AddRegistry(HKEY_LOCAL_MACHINE, L"HKLM", s);
+  // Wine's own volatile record of system parameters, written the first time
+  // any program of a session reads them (mouse settings for a list's
+  // scrolling, say): the system's, not the program's.
+  std::erase_if(s, [](const auto& entry) {
+    return entry.first.starts_with(L"HKCU\\Software\\Wine\\Temporary System Parameters\\");
+  });
   return s;
 }
 
