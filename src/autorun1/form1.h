@@ -109,6 +109,7 @@ class TForm1 final : public Form {
   void DoShutDown(const TargetKindState& request);
 
  private:
+  void ScaleChanged(int oldPixelsPerInch) override;
   Platform& platform() const;
   void BindEvents();
   // What the direct-open mode shares with running an entry.

@@ -113,6 +113,14 @@ const ControlDesign kForm1Designs[] = {
     {.bounds = {424, 56, 33, 33}, .fontFace = kPGothic, .hint = "ﾃｷｽﾄ", .showHint = true},
 };
 
+// The controls the rows of kForm1Designs stand for, in the same order.
+std::array<Control*, std::size(kForm1Designs)> Form1Controls(TForm1& f) {
+  return {&f.Splitter,  &f.Label1,  &f.lblListWidth, &f.Panel1,   &f.RichEdit1, &f.CheckBox1,
+          &f.CheckBox2, &f.Panel3,  &f.GroupBox1,    &f.ListBox1, &f.Panel4,    &f.Panel5,
+          &f.Panel6,    &f.Panel7,  &f.Button5,      &f.Button3,  &f.Panel8,    &f.Button1,
+          &f.Button4,   &f.Button2, &f.RichEdit2};
+}
+
 }  // namespace
 
 TForm1::TForm1(Application& app, std::vector<std::string> args)
@@ -151,11 +159,7 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
   SetFont(Font{kPGothic, 12});
   SetBounds({273, 227, 0, 0});
 
-  Control* const controls[] = {
-      &Splitter, &Label1,    &lblListWidth, &Panel1,  &RichEdit1, &CheckBox1, &CheckBox2,
-      &Panel3,   &GroupBox1, &ListBox1,     &Panel4,  &Panel5,    &Panel6,    &Panel7,
-      &Button5,  &Button3,   &Panel8,       &Button1, &Button4,   &Button2,   &RichEdit2};
-  ApplyDesigns(controls, kForm1Designs);
+  ApplyDesigns(Form1Controls(*this), kForm1Designs);
 
   lblListWidth.SetVisible(false);
   RichEdit2.SetVisible(false);
@@ -172,10 +176,22 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
   SetClientSize(503, 346);
   CheckBox1.SetChecked(true);
   CheckBox2.SetChecked(true);
-  lblListWidth.SetAutoSize([&app](const Font& font, std::string_view text) {
-    return app.GetPlatform().TextWidth(font, text);
+  lblListWidth.SetAutoSize([&app](const Font& font, std::string_view text, int pixelsPerInch) {
+    return app.GetPlatform().TextWidth(font, text, pixelsPerInch);
   });
   BindEvents();
+}
+
+void TForm1::ScaleChanged(int oldPixelsPerInch) {
+  // The splitter keeps its place in proportion; everything else the design
+  // fixes or the layout computes.
+  const int splitterLeft = Rescale(Splitter.Left(), PixelsPerInch(), oldPixelsPerInch);
+  PlaceDesigns(Form1Controls(*this), kForm1Designs);
+  GroupBox1.SetWidth(splitterLeft - GroupBox1.Left());
+  FormResize(*this);
+  // The captions were measured in the old density's font.
+  Menu.ListCaptionMaxWidth = Rescale(Menu.ListCaptionMaxWidth, PixelsPerInch(), oldPixelsPerInch);
+  List_LeftScroll();
 }
 
 void TForm1::BindEvents() {

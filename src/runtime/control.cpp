@@ -20,6 +20,14 @@ Control::Control(std::string_view name, Control* parent) : name_(name), parent_(
     parent_->children_.push_back(this);
 }
 
+int Control::PixelsPerInch() const {
+  return parent_ != nullptr ? parent_->PixelsPerInch() : kDesignPixelsPerInch;
+}
+
+int Control::Scaled(int designPixels) const {
+  return ScaleFromDesign(designPixels, PixelsPerInch());
+}
+
 void Control::Notify(Property property) {
   if (peer_ != nullptr)
     peer_->Changed(property);

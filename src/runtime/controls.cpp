@@ -18,17 +18,22 @@ void CheckBox::SetChecked(bool checked) {
 
 void Label::SetAutoSize(TextMeasurer measurer) {
   measurer_ = std::move(measurer);
-  CaptionChanged();
+  AdjustBounds();
+}
+
+void Label::AdjustBounds() {
+  if (measurer_)
+    SetWidth(measurer_(GetFont(), Caption(), PixelsPerInch()));
 }
 
 void Label::CaptionChanged() {
-  if (measurer_)
-    SetWidth(measurer_(GetFont(), Caption()));
+  AdjustBounds();
 }
 
 Rect GroupBox::AlignArea() const {
-  const int top = GetFont().height + 2;
-  return {2, top, Width() - 4, Height() - top - 2};
+  const int frame = Scaled(2);
+  const int top = Scaled(GetFont().height) + frame;
+  return {frame, top, Width() - 2 * frame, Height() - top - frame};
 }
 
 void ListBox::AddItem(std::string_view item) {
@@ -157,7 +162,7 @@ Splitter::Splitter(std::string_view name, Control* parent, Control& resized, int
 int Splitter::MaxSize() const {
   // What the other side of the splitter needs to keep: the minimum, and every
   // other control aligned to the left or right.
-  int size = Parent()->AlignArea().width - minSize_;
+  int size = Parent()->AlignArea().width - Scaled(minSize_);
   for (const Control* child : Parent()->Children()) {
     if (child == &resized_ || !child->Visible())
       continue;
@@ -170,7 +175,7 @@ int Splitter::MaxSize() const {
 void Splitter::DragTo(int left) {
   int size = std::min(left - resized_.Left(), MaxSize());
   // A drag down to the minimum snaps the control shut.
-  if (size <= minSize_)
+  if (size <= Scaled(minSize_))
     size = 0;
   if (size == resized_.Width())
     return;

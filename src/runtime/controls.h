@@ -40,8 +40,9 @@ class CheckBox final : public Control {
   bool checked_ = false;
 };
 
-// Measures the width in pixels of a text in a font.
-using TextMeasurer = Callback<int(const tolvane::Font&, std::string_view)>;
+// Measures the width in pixels of a text in a font, on a screen of the given
+// pixels per inch.
+using TextMeasurer = Callback<int(const tolvane::Font&, std::string_view, int pixelsPerInch)>;
 
 class Label final : public Control {
  public:
@@ -49,6 +50,8 @@ class Label final : public Control {
   ControlKind Kind() const override { return ControlKind::Label; }
   // With a measurer the label sizes its width to its caption.
   void SetAutoSize(TextMeasurer measurer);
+  // Sizes it again, as its window moved to a screen of another density.
+  void AdjustBounds();
 
  protected:
   void CaptionChanged() override;
@@ -62,7 +65,7 @@ class GroupBox final : public Control {
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::GroupBox; }
   // The frame and the caption band take their share of the area: the caption
-  // band is as high as the caption's font, and the frame is two pixels wide.
+  // band is as high as the caption's font, and the frame is two design pixels wide.
   Rect AlignArea() const override;
 };
 
@@ -178,7 +181,7 @@ class Splitter final : public Control {
 
  private:
   Control& resized_;
-  int minSize_;
+  int minSize_;  // a design length
 };
 
 class MenuItem {

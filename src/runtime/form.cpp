@@ -34,6 +34,28 @@ void Form::WindowResized(Rect outer, int clientWidth, int clientHeight) {
     OnResize(*this);
 }
 
+void Form::SetPixelsPerInch(int pixelsPerInch) {
+  if (pixelsPerInch <= 0 || pixelsPerInch == pixelsPerInch_)
+    return;
+  const int old = pixelsPerInch_;
+  pixelsPerInch_ = pixelsPerInch;
+  SetClientSize(Rescale(clientWidth_, pixelsPerInch, old),
+                Rescale(clientHeight_, pixelsPerInch, old));
+  ScaleChanged(old);
+}
+
+int Form::LayoutWidth() const {
+  if (pixelsPerInch_ == kDesignPixelsPerInch)
+    return Width();
+  return clientWidth_ + Scaled(kDesignFrameWidth);
+}
+
+int Form::LayoutHeight() const {
+  if (pixelsPerInch_ == kDesignPixelsPerInch)
+    return Height();
+  return clientHeight_ + Scaled(kDesignFrameHeight);
+}
+
 void Form::Show() {
   shown_ = true;
   SetVisible(true);

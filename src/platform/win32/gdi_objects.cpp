@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/text_conversion.h"
+#include "runtime/dpi.h"
 
 namespace tolvane::win32 {
 
@@ -19,15 +20,16 @@ GdiObjects::~GdiObjects() {
     DeleteObject(made.handle);
 }
 
-HFONT GdiObjects::FontOf(const Font& font) {
+HFONT GdiObjects::FontOf(const Font& font, int pixelsPerInch) {
+  const int height = ScaleFromDesign(font.height, pixelsPerInch);
   // The colour is the text's, not the font's.
   for (const MadeFont& made : fonts_)
-    if (made.font.face == font.face && made.font.height == font.height &&
+    if (made.font.face == font.face && made.font.height == height &&
         made.font.charset == font.charset)
       return made.handle;
   LOGFONTW log{};
   // A negative height asks for the character height, internal leading excluded.
-  log.lfHeight = -font.height;
+  log.lfHeight = -height;
   log.lfWeight = FW_NORMAL;
   log.lfCharSet = static_cast<BYTE>(font.charset);
   log.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -38,7 +40,7 @@ HFONT GdiObjects::FontOf(const Font& font) {
   std::copy_n(face.c_str(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), log.lfFaceName);
   HFONT handle = CreateFontIndirectW(&log);
   if (handle != nullptr)
-    fonts_.push_back({font, handle});
+    fonts_.push_back({{font.face, height, font.charset}, handle});
   return handle;
 }
 

@@ -20,14 +20,14 @@ class GdiObjects {
   GdiObjects(const GdiObjects&) = delete;
   GdiObjects& operator=(const GdiObjects&) = delete;
 
-  // nullptr when the system refuses the font.
-  HFONT FontOf(const Font& font);
+  // The font for a screen of this density; nullptr when the system refuses it.
+  HFONT FontOf(const Font& font, int pixelsPerInch);
   HBRUSH BrushOf(Color color);
 
  private:
   // A window uses a handful of each: a list searched in turn serves.
   struct MadeFont {
-    Font font;
+    Font font;  // its height in the screen's pixels
     HFONT handle;
   };
   struct MadeBrush {
