@@ -25,17 +25,14 @@ class GdiObjects {
   HBRUSH BrushOf(Color color);
 
  private:
-  // A window uses a handful of each: a list searched in turn serves.
-  struct MadeFont {
-    Font font;  // its height in the screen's pixels
-    HFONT handle;
+  // A window uses a handful of each: one list searched in turn serves.
+  struct Made {
+    bool brush;
+    Font font;       // a font's: its height in the screen's pixels
+    COLORREF color;  // a brush's
+    HGDIOBJ handle;
   };
-  struct MadeBrush {
-    COLORREF color;
-    HBRUSH handle;
-  };
-  std::vector<MadeFont> fonts_;
-  std::vector<MadeBrush> brushes_;
+  std::vector<Made> made_;
 };
 
 }  // namespace tolvane::win32
