@@ -188,6 +188,22 @@ void CheckSplitterDrag(const Running& r) {
   }
 }
 
+// The window on a screen of 144 pixels per inch: the design window of the
+// layout cases in proportion, its captions in the design's fonts scaled.
+void CheckLayoutAt144(const Running& r) {
+  ExpectInProportion("client area", {0, 0, 503, 346}, ClientBox(r.main), 144);
+  for (const Place& p : ExpectedPlaces({0, 0, 511, 373}, {0, 0, 503, 346}, 233))
+    ExpectInProportion(p.name, p.box, PlaceOf(r.main, RequireControl(r.main, p.id, p.name)), 144);
+  for (const auto& [id, name] : {std::pair{ids::kButton5, "Button5"},
+                                 {ids::kButton3, "Button3"},
+                                 {ids::kButton1, "Button1"},
+                                 {ids::kButton4, "Button4"},
+                                 {ids::kButton2, "Button2"},
+                                 {ids::kCheckBox1, "CheckBox1"},
+                                 {ids::kCheckBox2, "CheckBox2"}})
+    ExpectCaptionFits(r.main, id, name, "ＭＳ Ｐゴシック", 12, 144);
+}
+
 // --- Captions and states ------------------------------------------------------
 
 struct Caption {
@@ -260,6 +276,7 @@ const MainWindowCase kMainWindowCases[] = {
     {.name = "layout_after_start", .check = CheckLayoutAfterStart},
     {.name = "layout_after_resize", .check = CheckLayoutAfterResize},
     {.name = "splitter_drag", .check = CheckSplitterDrag},
+    {.name = "layout_at_150_percent", .check = CheckLayoutAt144, .pixelsPerInch = 144},
     {.name = "captions_and_states",
      .files = {{"AutoRun.KWP", "\r\n\r\n\r\n"}},
      .check = CheckCaptionsAndStates},

@@ -25,6 +25,18 @@ struct MainWindowCase {
   std::vector<DiscFile> files = SampleDisc();
   std::function<void(const Running&)> check;
   std::string_view folder = {};  // the disc's folder name, if it matters
+  int pixelsPerInch = 96;        // the density of the screen the launcher starts on
+};
+
+// The density of the screen for the programs started while it lives: Wine's
+// "LogPixels" setting of the prefix, which a program reads as it starts. The
+// setting goes again with it, so that every other case sees the design's 96.
+class ScreenDensity {
+ public:
+  explicit ScreenDensity(int pixelsPerInch);
+  ~ScreenDensity();
+  ScreenDensity(const ScreenDensity&) = delete;
+  ScreenDensity& operator=(const ScreenDensity&) = delete;
 };
 
 // Writes the disc, starts the launcher, waits for its main window and checks it.
