@@ -29,14 +29,17 @@ struct MainWindowCase {
 };
 
 // The density of the screen for the programs started while it lives: Wine's
-// "LogPixels" setting of the prefix, which a program reads as it starts. The
-// setting goes again with it, so that every other case sees the design's 96.
+// "LogPixels" setting of the prefix, read as a program starts. It goes with
+// the object; 96 is a prefix without it, as a new one is.
 class ScreenDensity {
  public:
-  explicit ScreenDensity(int pixelsPerInch);
-  ~ScreenDensity();
+  explicit ScreenDensity(int pixelsPerInch) { Set(pixelsPerInch); }
+  ~ScreenDensity() { Set(96); }
   ScreenDensity(const ScreenDensity&) = delete;
   ScreenDensity& operator=(const ScreenDensity&) = delete;
+
+ private:
+  static void Set(int pixelsPerInch);
 };
 
 // Writes the disc, starts the launcher, waits for its main window and checks it.
