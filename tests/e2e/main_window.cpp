@@ -35,17 +35,6 @@ void ExpectBox(std::string_view what, const Box& expected, const Box& got) {
          ", got " + Describe(got));
 }
 
-void ExpectInProportion(std::string_view what, const Box& design, const Box& got,
-                        int pixelsPerInch) {
-  auto within = [pixelsPerInch](int got, int design) {
-    return std::abs(got * 96 - design * pixelsPerInch) <= 96;
-  };
-  if (!within(got.left, design.left) || !within(got.top, design.top) ||
-      !within(got.width, design.width) || !within(got.height, design.height))
-    Fail(std::string(what) + ": expected " + Describe(design) + " times " +
-         std::to_string(pixelsPerInch) + " / 96 within a pixel, got " + Describe(got));
-}
-
 SIZE TextExtentIn(std::string_view faceUtf8, int pixelHeight, std::wstring_view text) {
   const std::wstring face = Wide(faceUtf8);
   const HFONT font = CreateFontW(-pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
@@ -59,23 +48,6 @@ SIZE TextExtentIn(std::string_view faceUtf8, int pixelHeight, std::wstring_view 
   ReleaseDC(nullptr, screen);
   DeleteObject(font);
   return size;
-}
-
-void ExpectCaptionFits(HWND window, int id, std::string_view name, std::string_view faceUtf8,
-                       int designHeight, int pixelsPerInch) {
-  const HWND control = RequireControl(window, id, name);
-  std::wstring caption = WindowText(control);
-  std::erase(caption, L'&');
-  const SIZE text = TextExtentIn(faceUtf8, designHeight * pixelsPerInch / 96, caption);
-  // A push button's edges and focus frame take 4 design pixels a side; a
-  // check box's box is 13 wide, and the text follows 4 after it.
-  const bool checkBox = (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-  const int beside = (checkBox ? 17 : 8) * pixelsPerInch / 96;
-  const Box box = PlaceOf(window, control);
-  if (text.cx + beside > box.width || text.cy > box.height)
-    Fail(std::string(name) + "'s caption " + Quoted(caption) + ": expected it to fit " +
-         Describe(box) + ", got " + std::to_string(text.cx) + " by " + std::to_string(text.cy) +
-         " pixels and " + std::to_string(beside) + " beside it");
 }
 
 HWND RequireControl(HWND mainWindow, int id, std::string_view name) {

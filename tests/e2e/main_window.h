@@ -20,19 +20,8 @@ struct Box {
 
 std::string Describe(const Box& box);  // "(left, top, width, height)"
 void ExpectBox(std::string_view what, const Box& expected, const Box& got);
-// Within a pixel of `design`, a place at 96 pixels per inch, in proportion
-// to the screen's density.
-void ExpectInProportion(std::string_view what, const Box& design, const Box& got,
-                        int pixelsPerInch);
-
-// The size of a text in a face at a character height in pixels, measured
-// with the fonts of the same Wine prefix.
+// A text's size in a face at a character height, with the prefix's fonts.
 SIZE TextExtentIn(std::string_view faceUtf8, int pixelHeight, std::wstring_view text);
-// A button's or check box's caption, without its mnemonic's "&", fits the
-// control in the design's face and height scaled to the screen's density:
-// inside a push button's edges, beside a check box's box.
-void ExpectCaptionFits(HWND window, int id, std::string_view name, std::string_view faceUtf8,
-                       int designHeight, int pixelsPerInch);
 
 // A control of the main window by its ID; the case is aborted without it.
 HWND RequireControl(HWND mainWindow, int id, std::string_view name);

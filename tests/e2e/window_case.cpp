@@ -2,9 +2,12 @@
 
 namespace e2e {
 
-// Never raises (it runs in a destructor); a case on a screen it did not get
-// fails on what it sees.
-void ScreenDensity::Set(int pixelsPerInch) {
+namespace {
+
+// Wine's "LogPixels" setting of the prefix, read as a program starts; 96 is
+// a prefix without it, as a new one is. Never raises (it is reset as a case
+// unwinds): a case on a screen it did not get fails on what it sees.
+void SetScreenDensity(int pixelsPerInch) {
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
                       nullptr, &key, nullptr) != ERROR_SUCCESS)
@@ -18,10 +21,15 @@ void ScreenDensity::Set(int pixelsPerInch) {
   RegCloseKey(key);
 }
 
+}  // namespace
+
 void RunMainWindow(const MainWindowCase& c) {
   FixtureDisc disc(c.files, c.folder);
-  // Set for every case: one that was cut short leaves no other on a denser screen.
-  const ScreenDensity density(c.pixelsPerInch);
+  // Set for every case, and reset after it: one cut short leaves no other on a denser screen.
+  SetScreenDensity(c.pixelsPerInch);
+  struct Reset {
+    ~Reset() { SetScreenDensity(96); }
+  } reset;
   Launcher launcher(disc.Program());
   const HWND main = launcher.WaitForMainWindow();
   c.check({disc, launcher, main});

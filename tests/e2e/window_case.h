@@ -28,20 +28,6 @@ struct MainWindowCase {
   int pixelsPerInch = 96;        // the density of the screen the launcher starts on
 };
 
-// The density of the screen for the programs started while it lives: Wine's
-// "LogPixels" setting of the prefix, read as a program starts. It goes with
-// the object; 96 is a prefix without it, as a new one is.
-class ScreenDensity {
- public:
-  explicit ScreenDensity(int pixelsPerInch) { Set(pixelsPerInch); }
-  ~ScreenDensity() { Set(96); }
-  ScreenDensity(const ScreenDensity&) = delete;
-  ScreenDensity& operator=(const ScreenDensity&) = delete;
-
- private:
-  static void Set(int pixelsPerInch);
-};
-
 // Writes the disc, starts the launcher, waits for its main window and checks it.
 void RunMainWindow(const MainWindowCase& c);
 
