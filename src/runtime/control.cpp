@@ -15,7 +15,7 @@ void SortByKey(std::vector<Control*>& controls, int (*key)(const Control&)) {
   }
 }
 
-Control::Control(std::string_view name, Control* parent) : name_(name), parent_(parent) {
+Control::Control(const char* name, Control* parent) : name_(name), parent_(parent) {
   if (parent_ != nullptr)
     parent_->children_.push_back(this);
 }

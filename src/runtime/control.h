@@ -97,7 +97,8 @@ void SortByKey(std::vector<Control*>& controls, int (*key)(const Control&));
 
 class Control {
  public:
-  Control(std::string_view name, Control* parent);
+  // Names are the program's own literals: a pointer is all a caller passes.
+  Control(const char* name, Control* parent);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 

@@ -156,7 +156,7 @@ void Image::SetProgramIcon(bool shown) {
   Notify(Property::Content);
 }
 
-Splitter::Splitter(std::string_view name, Control* parent, Control& resized, int minSize)
+Splitter::Splitter(const char* name, Control* parent, Control& resized, int minSize)
     : Control(name, parent), resized_(resized), minSize_(minSize) {}
 
 int Splitter::MaxSize() const {
@@ -184,7 +184,7 @@ void Splitter::DragTo(int left) {
     OnMoved(*this);
 }
 
-MenuItem::MenuItem(std::string_view name, std::string_view caption, unsigned short shortcut)
+MenuItem::MenuItem(const char* name, const char* caption, unsigned short shortcut)
     : name_(name), caption_(caption), shortcut_(shortcut) {}
 
 void MenuItem::Click(Control& sender) {
@@ -192,7 +192,7 @@ void MenuItem::Click(Control& sender) {
     OnClick(sender);
 }
 
-MenuItem& PopupMenu::Add(std::string_view name, std::string_view caption, unsigned short shortcut) {
+MenuItem& PopupMenu::Add(const char* name, const char* caption, unsigned short shortcut) {
   items_.push_back(std::make_unique<MenuItem>(name, caption, shortcut));
   return *items_.back();
 }

@@ -170,7 +170,7 @@ class Image final : public Control {
 
 class Splitter final : public Control {
  public:
-  Splitter(std::string_view name, Control* parent, Control& resized, int minSize);
+  Splitter(const char* name, Control* parent, Control& resized, int minSize);
   ControlKind Kind() const override { return ControlKind::Splitter; }
   // A drag step that puts the splitter's left edge at `left` (parent
   // coordinates). Changes the resized control's width within the limits, and
@@ -186,7 +186,7 @@ class Splitter final : public Control {
 
 class MenuItem {
  public:
-  MenuItem(std::string_view name, std::string_view caption, unsigned short shortcut = 0);
+  MenuItem(const char* name, const char* caption, unsigned short shortcut = 0);
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption) { caption_ = caption; }
@@ -211,9 +211,9 @@ class MenuItem {
 
 class PopupMenu {
  public:
-  explicit PopupMenu(std::string_view name) : name_(name) {}
+  explicit PopupMenu(const char* name) : name_(name) {}
   const std::string& Name() const { return name_; }
-  MenuItem& Add(std::string_view name, std::string_view caption, unsigned short shortcut = 0);
+  MenuItem& Add(const char* name, const char* caption, unsigned short shortcut = 0);
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
   // The enabled item with this shortcut, if any.
   MenuItem* FindShortcut(unsigned short shortcut) const;

@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-Form::Form(std::string_view name, Application& app) : Control(name, nullptr), app_(app) {
+Form::Form(const char* name, Application& app) : Control(name, nullptr), app_(app) {
   SetVisible(false);
 }
 

@@ -19,7 +19,7 @@ inline constexpr int kModalCancel = 2;
 
 class Form : public Control {
  public:
-  Form(std::string_view name, Application& app);
+  Form(const char* name, Application& app);
   Application& App() const { return app_; }
 
   int ClientWidth() const { return clientWidth_; }
