@@ -1,6 +1,7 @@
 // The main window: the launcher list, the description pane and the buttons.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -138,6 +139,8 @@ class TForm1 final : public Form {
   unsigned selectionGeneration_ = 0;
   int selectionsRunning_ = 0;
   std::vector<std::unique_ptr<TAboutBox>> aboutBoxes_;
+  // The controls the rows of the window's design stand for, in their order.
+  std::array<Control*, 21> designed_;
 };
 
 }  // namespace tolvane

@@ -113,14 +113,6 @@ const ControlDesign kForm1Designs[] = {
     {.bounds = {424, 56, 33, 33}, .fontFace = kPGothic, .hint = "ﾃｷｽﾄ", .showHint = true},
 };
 
-// The controls the rows of kForm1Designs stand for, in the same order.
-std::array<Control*, std::size(kForm1Designs)> Form1Controls(TForm1& f) {
-  return {&f.Splitter,  &f.Label1,  &f.lblListWidth, &f.Panel1,   &f.RichEdit1, &f.CheckBox1,
-          &f.CheckBox2, &f.Panel3,  &f.GroupBox1,    &f.ListBox1, &f.Panel4,    &f.Panel5,
-          &f.Panel6,    &f.Panel7,  &f.Button5,      &f.Button3,  &f.Panel8,    &f.Button1,
-          &f.Button4,   &f.Button2, &f.RichEdit2};
-}
-
 }  // namespace
 
 TForm1::TForm1(Application& app, std::vector<std::string> args)
@@ -154,12 +146,16 @@ TForm1::TForm1(Application& app, std::vector<std::string> args)
       N2(PopupMenu2.Add("N2", "実行(&R)", kShortcutCtrlR)),
       N3(PopupMenu2.Add("N3", "-")),
       N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kShortcutCtrlO)),
-      args_(std::move(args)) {
+      args_(std::move(args)),
+      designed_{&Splitter,  &Label1,  &lblListWidth, &Panel1,   &RichEdit1, &CheckBox1,
+                &CheckBox2, &Panel3,  &GroupBox1,    &ListBox1, &Panel4,    &Panel5,
+                &Panel6,    &Panel7,  &Button5,      &Button3,  &Panel8,    &Button1,
+                &Button4,   &Button2, &RichEdit2} {
   SetCaption("Tolvane");
   SetFont(Font{kPGothic, 12});
   SetBounds({273, 227, 0, 0});
 
-  ApplyDesigns(Form1Controls(*this), kForm1Designs);
+  ApplyDesigns(designed_, kForm1Designs);
 
   lblListWidth.SetVisible(false);
   RichEdit2.SetVisible(false);
@@ -186,7 +182,7 @@ void TForm1::ScaleChanged(int oldPixelsPerInch) {
   // The splitter keeps its place in proportion; everything else the design
   // fixes or the layout computes.
   const int splitterLeft = Rescale(Splitter.Left(), PixelsPerInch(), oldPixelsPerInch);
-  PlaceDesigns(Form1Controls(*this), kForm1Designs);
+  PlaceDesigns(designed_, kForm1Designs);
   GroupBox1.SetWidth(splitterLeft - GroupBox1.Left());
   FormResize(*this);
   // The captions were measured in the old density's font.
