@@ -25,8 +25,8 @@ struct ControlDesign {
 // set before the alignment, which keeps the control's order among its aligned
 // siblings.
 void ApplyDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count);
-// Only the places, scaled to the density of the controls' window (a new
-// form's is the design's).
+// Only the places, scaled to the density of the controls' window. (A new
+// form is at the design's 96 pixels per inch: ApplyDesigns places as designed.)
 void PlaceDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count);
 
 template <std::size_t N>

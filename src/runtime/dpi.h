@@ -1,5 +1,5 @@
 // Screens of other densities. The windows are designed in pixels at 96 pixels
-// per inch; on a denser screen every design length grows in proportion.
+// per inch; on a screen of another density every design length is scaled.
 #pragma once
 
 namespace tolvane {
