@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes res/tolvane.ico: the program icon, a disc with a small menu card
-in front of it, as 32 x 32 and 16 x 16 images with 32-bit colour.
+in front of it, as 32 x 32 and 16 x 16 images with 32-bit colour, and 48 x 48
+and 64 x 64 images (150 % and 200 % screens) as PNG with at most 256 colours,
+which keeps them small in the program file.
 
 Run once when the glyph changes; the .ico file is kept in the repository.
 """
@@ -8,6 +10,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 SAMPLES = 4  # supersampling per axis, for smooth edges
 
@@ -82,10 +85,35 @@ def bitmap(size):
     return header + colour + bytes(mask)
 
 
+def png_chunk(kind, data):
+    return (struct.pack(">I", len(data)) + kind + data +
+            struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+
+def png(size):
+    """A PNG with a palette: the glyph's colour channels in steps of 8, which
+    cannot be seen at these sizes and need fewer than 256 colours."""
+    def level(v):
+        return min(255, (v + 4) // 8 * 8)
+    pixels = [[(level(r), level(g), level(b), a) if a else (0, 0, 0, 0)
+               for (r, g, b, a) in line] for line in render(size)]
+    # Translucent entries first: the transparency table covers only them.
+    colours = sorted({p for line in pixels for p in line}, key=lambda p: p[3] == 255)
+    assert len(colours) <= 256, len(colours)
+    index = {c: i for i, c in enumerate(colours)}
+    rows = b"".join(b"\0" + bytes(index[p] for p in line) for line in pixels)
+    return (b"\x89PNG\r\n\x1a\n" +
+            png_chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0)) +
+            png_chunk(b"PLTE", b"".join(bytes(c[:3]) for c in colours)) +
+            png_chunk(b"tRNS", bytes(c[3] for c in colours if c[3] != 255)) +
+            png_chunk(b"IDAT", zlib.compress(rows, 9)) + png_chunk(b"IEND", b""))
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "res", "tolvane.ico")
     images = [(size, bitmap(size)) for size in (32, 16)]
+    images += [(size, png(size)) for size in (48, 64)]
     data = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, image in images:

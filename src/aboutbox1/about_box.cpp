@@ -35,6 +35,12 @@ const ControlDesign kAboutBoxDesigns[] = {
     {.bounds = {278, 20, 75, 25}, .tabOrder = 1, .fontFace = kUiGothic, .caption = "OK(&O)"},
 };
 
+// The controls the rows of kAboutBoxDesigns stand for, in the same order.
+std::array<Control*, std::size(kAboutBoxDesigns)> AboutBoxControls(TAboutBox& box) {
+  return {&box.GroupBox1, &box.Label2, &box.ProductName, &box.ProgramIcon,
+          &box.Label1,    &box.Memo1,  &box.OKButton};
+}
+
 }  // namespace
 
 std::string VersionLabelText(const std::string& fileVersion) {
@@ -55,14 +61,12 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
   SetCaption(kCaptionReadme);
   SetBorderStyle(BorderStyle::Dialog);
   SetFont(Font{kUiGothic, 12});
-  Control* const controls[] = {&GroupBox1, &Label2, &ProductName, &ProgramIcon,
-                               &Label1,    &Memo1,  &OKButton};
-  ApplyDesigns(controls, kAboutBoxDesigns);
+  ApplyDesigns(AboutBoxControls(*this), kAboutBoxDesigns);
   ProgramIcon.SetProgramIcon(true);
   OKButton.SetDefault(true);
   for (Label* label : {&Label2, &ProductName, &Label1})
-    label->SetAutoSize([&app](const Font& font, std::string_view text) {
-      return app.GetPlatform().TextWidth(font, text);
+    label->SetAutoSize([&app](const Font& font, std::string_view text, int pixelsPerInch) {
+      return app.GetPlatform().TextWidth(font, text, pixelsPerInch);
     });
   SetClientSize(386, 154);
 
@@ -70,6 +74,12 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
   ProgramIcon.OnClick = {this, &TAboutBox::ProgramIconClick};
   Memo1.OnKeyPress = {this, &TAboutBox::Memo1KeyPress};
   OKButton.OnClick = {this, &TAboutBox::OKButtonClick};
+}
+
+void TAboutBox::ScaleChanged(int) {
+  PlaceDesigns(AboutBoxControls(*this), kAboutBoxDesigns);
+  for (Label* label : {&Label2, &ProductName, &Label1})
+    label->AdjustBounds();
 }
 
 Platform& TAboutBox::platform() const {

@@ -42,6 +42,7 @@ class TAboutBox final : public Form {
   void OKButtonClick(Control& sender);
 
  private:
+  void ScaleChanged(int oldPixelsPerInch) override;
   Platform& platform() const;
   void EnterProgramFolder();
   bool TextFileExists(const char* name);

@@ -3,6 +3,7 @@
 // The main window: the launcher list, the description pane and the buttons.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -117,6 +118,7 @@ class TForm1 final : public Form {
   void DoShutDown(EntryKind kind);
 
  private:
+  void ScaleChanged(int oldPixelsPerInch) override;
   Platform& platform() const;
   void BindEvents();
   // What the direct-open mode shares with running an entry.
@@ -154,6 +156,8 @@ class TForm1 final : public Form {
   unsigned selectionGeneration_ = 0;
   int selectionsRunning_ = 0;
   std::vector<std::unique_ptr<TAboutBox>> aboutBoxes_;
+  // The controls the rows of the window's design stand for, in their order.
+  std::array<Control*, 21> designed_;
 };
 
 }  // namespace tolvane

@@ -146,16 +146,16 @@ TForm1::TForm1(Application& app, std::vector<CommandOption> options)
       N2(PopupMenu2.Add("N2", "実行(&R)", kShortcutCtrlR)),
       N3(PopupMenu2.Add("N3", "-")),
       N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kShortcutCtrlO)),
-      options_(std::move(options)) {
+      options_(std::move(options)),
+      designed_{&Splitter,  &Label1,  &lblListWidth, &Panel1,   &RichEdit1, &CheckBox1,
+                &CheckBox2, &Panel3,  &GroupBox1,    &ListBox1, &Panel4,    &Panel5,
+                &Panel6,    &Panel7,  &Button5,      &Button3,  &Panel8,    &Button1,
+                &Button4,   &Button2, &RichEdit2} {
   SetCaption("Tolvane");
   SetFont(Font{kPGothic, 12});
   SetBounds({273, 227, 0, 0});
 
-  Control* const controls[] = {
-      &Splitter, &Label1,    &lblListWidth, &Panel1,  &RichEdit1, &CheckBox1, &CheckBox2,
-      &Panel3,   &GroupBox1, &ListBox1,     &Panel4,  &Panel5,    &Panel6,    &Panel7,
-      &Button5,  &Button3,   &Panel8,       &Button1, &Button4,   &Button2,   &RichEdit2};
-  ApplyDesigns(controls, kForm1Designs);
+  ApplyDesigns(designed_, kForm1Designs);
 
   lblListWidth.SetVisible(false);
   RichEdit2.SetVisible(false);
@@ -172,10 +172,22 @@ TForm1::TForm1(Application& app, std::vector<CommandOption> options)
   SetClientSize(503, 346);
   CheckBox1.SetChecked(true);
   CheckBox2.SetChecked(true);
-  lblListWidth.SetAutoSize([&app](const Font& font, std::string_view text) {
-    return app.GetPlatform().TextWidth(font, text);
+  lblListWidth.SetAutoSize([&app](const Font& font, std::string_view text, int pixelsPerInch) {
+    return app.GetPlatform().TextWidth(font, text, pixelsPerInch);
   });
   BindEvents();
+}
+
+void TForm1::ScaleChanged(int oldPixelsPerInch) {
+  // The splitter keeps its place in proportion; everything else the design
+  // fixes or the layout computes.
+  const int splitterLeft = Rescale(Splitter.Left(), PixelsPerInch(), oldPixelsPerInch);
+  PlaceDesigns(designed_, kForm1Designs);
+  GroupBox1.SetWidth(splitterLeft - GroupBox1.Left());
+  FormResize(*this);
+  // The captions were measured in the old density's font.
+  Menu.ListCaptionMaxWidth = Rescale(Menu.ListCaptionMaxWidth, PixelsPerInch(), oldPixelsPerInch);
+  List_LeftScroll();
 }
 
 void TForm1::BindEvents() {

@@ -110,7 +110,8 @@ class Platform {
   // User interface services.
   virtual int MessageBox(std::string_view text, std::string_view caption, unsigned style) = 0;
   virtual void ProcessMessages() = 0;
-  virtual int TextWidth(const Font& font, std::string_view text) = 0;
+  // In pixels of a screen of this density.
+  virtual int TextWidth(const Font& font, std::string_view text, int pixelsPerInch) = 0;
   // Creates the native window and the peers of a form's controls, hidden.
   virtual void CreateNativeWindow(Form& form) = 0;
   // Runs until the main window is closed.

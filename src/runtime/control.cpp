@@ -15,9 +15,17 @@ void SortByKey(std::vector<Control*>& controls, int (*key)(const Control&)) {
   }
 }
 
-Control::Control(std::string_view name, Control* parent) : name_(name), parent_(parent) {
+Control::Control(const char* name, Control* parent) : name_(name), parent_(parent) {
   if (parent_ != nullptr)
     parent_->children_.push_back(this);
+}
+
+int Control::PixelsPerInch() const {
+  return parent_ != nullptr ? parent_->PixelsPerInch() : kDesignPixelsPerInch;
+}
+
+int Control::Scaled(int designPixels) const {
+  return ScaleFromDesign(designPixels, PixelsPerInch());
 }
 
 void Control::Notify(Property property) {

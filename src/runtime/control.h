@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/callback.h"
+#include "runtime/dpi.h"
 #include "runtime/font.h"
 
 namespace tolvane {
@@ -96,7 +97,8 @@ void SortByKey(std::vector<Control*>& controls, int (*key)(const Control&));
 
 class Control {
  public:
-  Control(std::string_view name, Control* parent);
+  // Names are the program's own literals: a pointer is all a caller passes.
+  Control(const char* name, Control* parent);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
@@ -119,6 +121,11 @@ class Control {
   void SetTop(int top) { SetBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
   void SetWidth(int width) { SetBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
   void SetHeight(int height) { SetBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
+  // The density of the screen the control's window is on; its bounds are
+  // pixels of that screen, its font's height is a design length.
+  virtual int PixelsPerInch() const;
+  // A design length in the control's pixels.
+  int Scaled(int designPixels) const;
   // The area of this control that aligned children share, in its own coordinates.
   virtual Rect AlignArea() const { return {0, 0, bounds_.width, bounds_.height}; }
   // Places the aligned children again.

@@ -18,17 +18,22 @@ void CheckBox::SetChecked(bool checked) {
 
 void Label::SetAutoSize(TextMeasurer measurer) {
   measurer_ = std::move(measurer);
-  CaptionChanged();
+  AdjustBounds();
+}
+
+void Label::AdjustBounds() {
+  if (measurer_)
+    SetWidth(measurer_(GetFont(), Caption(), PixelsPerInch()));
 }
 
 void Label::CaptionChanged() {
-  if (measurer_)
-    SetWidth(measurer_(GetFont(), Caption()));
+  AdjustBounds();
 }
 
 Rect GroupBox::AlignArea() const {
-  const int top = GetFont().height + 2;
-  return {2, top, Width() - 4, Height() - top - 2};
+  const int frame = Scaled(2);
+  const int top = Scaled(GetFont().height) + frame;
+  return {frame, top, Width() - 2 * frame, Height() - top - frame};
 }
 
 void ListBox::AddItem(std::string_view item) {
@@ -151,13 +156,13 @@ void Image::SetProgramIcon(bool shown) {
   Notify(Property::Content);
 }
 
-Splitter::Splitter(std::string_view name, Control* parent, Control& resized, int minSize)
+Splitter::Splitter(const char* name, Control* parent, Control& resized, int minSize)
     : Control(name, parent), resized_(resized), minSize_(minSize) {}
 
 int Splitter::MaxSize() const {
   // What the other side of the splitter needs to keep: the minimum, and every
   // other control aligned to the left or right.
-  int size = Parent()->AlignArea().width - minSize_;
+  int size = Parent()->AlignArea().width - Scaled(minSize_);
   for (const Control* child : Parent()->Children()) {
     if (child == &resized_ || !child->Visible())
       continue;
@@ -170,7 +175,7 @@ int Splitter::MaxSize() const {
 void Splitter::DragTo(int left) {
   int size = std::min(left - resized_.Left(), MaxSize());
   // A drag down to the minimum snaps the control shut.
-  if (size <= minSize_)
+  if (size <= Scaled(minSize_))
     size = 0;
   if (size == resized_.Width())
     return;
@@ -179,7 +184,7 @@ void Splitter::DragTo(int left) {
     OnMoved(*this);
 }
 
-MenuItem::MenuItem(std::string_view name, std::string_view caption, unsigned short shortcut)
+MenuItem::MenuItem(const char* name, const char* caption, unsigned short shortcut)
     : name_(name), caption_(caption), shortcut_(shortcut) {}
 
 void MenuItem::Click(Control& sender) {
@@ -187,7 +192,7 @@ void MenuItem::Click(Control& sender) {
     OnClick(sender);
 }
 
-MenuItem& PopupMenu::Add(std::string_view name, std::string_view caption, unsigned short shortcut) {
+MenuItem& PopupMenu::Add(const char* name, const char* caption, unsigned short shortcut) {
   items_.push_back(std::make_unique<MenuItem>(name, caption, shortcut));
   return *items_.back();
 }

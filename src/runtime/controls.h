@@ -43,8 +43,9 @@ class CheckBox final : public Control {
   bool checked_ = false;
 };
 
-// Measures the width in pixels of a text in a font.
-using TextMeasurer = Callback<int(const tolvane::Font&, std::string_view)>;
+// Measures the width in pixels of a text in a font, on a screen of the given
+// pixels per inch.
+using TextMeasurer = Callback<int(const tolvane::Font&, std::string_view, int pixelsPerInch)>;
 
 class Label final : public Control {
  public:
@@ -52,6 +53,8 @@ class Label final : public Control {
   ControlKind Kind() const override { return ControlKind::Label; }
   // With a measurer the label sizes its width to its caption.
   void SetAutoSize(TextMeasurer measurer);
+  // Sizes it again, as its window moved to a screen of another density.
+  void AdjustBounds();
 
  protected:
   void CaptionChanged() override;
@@ -65,7 +68,7 @@ class GroupBox final : public Control {
   using Control::Control;
   ControlKind Kind() const override { return ControlKind::GroupBox; }
   // The frame and the caption band take their share of the area: the caption
-  // band is as high as the caption's font, and the frame is two pixels wide.
+  // band is as high as the caption's font, and the frame is two design pixels wide.
   Rect AlignArea() const override;
 };
 
@@ -170,7 +173,7 @@ class Image final : public Control {
 
 class Splitter final : public Control {
  public:
-  Splitter(std::string_view name, Control* parent, Control& resized, int minSize);
+  Splitter(const char* name, Control* parent, Control& resized, int minSize);
   ControlKind Kind() const override { return ControlKind::Splitter; }
   // A drag step that puts the splitter's left edge at `left` (parent
   // coordinates). Changes the resized control's width within the limits, and
@@ -181,12 +184,12 @@ class Splitter final : public Control {
 
  private:
   Control& resized_;
-  int minSize_;
+  int minSize_;  // a design length
 };
 
 class MenuItem {
  public:
-  MenuItem(std::string_view name, std::string_view caption, unsigned short shortcut = 0);
+  MenuItem(const char* name, const char* caption, unsigned short shortcut = 0);
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption) { caption_ = caption; }
@@ -211,9 +214,9 @@ class MenuItem {
 
 class PopupMenu {
  public:
-  explicit PopupMenu(std::string_view name) : name_(name) {}
+  explicit PopupMenu(const char* name) : name_(name) {}
   const std::string& Name() const { return name_; }
-  MenuItem& Add(std::string_view name, std::string_view caption, unsigned short shortcut = 0);
+  MenuItem& Add(const char* name, const char* caption, unsigned short shortcut = 0);
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
   // The enabled item with this shortcut, if any.
   MenuItem* FindShortcut(unsigned short shortcut) const;

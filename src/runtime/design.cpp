@@ -21,4 +21,12 @@ void ApplyDesigns(Control* const controls[], const ControlDesign designs[], std:
   }
 }
 
+void PlaceDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    Control& c = *controls[i];
+    const Rect& r = designs[i].bounds;
+    c.SetBounds({c.Scaled(r.left), c.Scaled(r.top), c.Scaled(r.width), c.Scaled(r.height)});
+  }
+}
+
 }  // namespace tolvane

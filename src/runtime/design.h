@@ -2,6 +2,7 @@
 // stop, alignment, font, caption and hint.
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "runtime/control.h"
@@ -24,10 +25,23 @@ struct ControlDesign {
 // set before the alignment, which keeps the control's order among its aligned
 // siblings.
 void ApplyDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count);
+// Only the places, scaled to the density of the controls' window. (A new
+// form is at the design's 96 pixels per inch: ApplyDesigns places as designed.)
+void PlaceDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count);
 
 template <std::size_t N>
 void ApplyDesigns(Control* const (&controls)[N], const ControlDesign (&designs)[N]) {
   ApplyDesigns(controls, designs, N);
+}
+
+template <std::size_t N>
+void ApplyDesigns(const std::array<Control*, N>& controls, const ControlDesign (&designs)[N]) {
+  ApplyDesigns(controls.data(), designs, N);
+}
+
+template <std::size_t N>
+void PlaceDesigns(const std::array<Control*, N>& controls, const ControlDesign (&designs)[N]) {
+  PlaceDesigns(controls.data(), designs, N);
 }
 
 }  // namespace tolvane

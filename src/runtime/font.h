@@ -20,7 +20,9 @@ inline bool IsSystemColor(Color color) {
 
 struct Font {
   std::string face;
-  int height = 12;  // character height in pixels (internal leading excluded)
+  // Character height (internal leading excluded) in pixels at 96 pixels per
+  // inch: a window on a denser screen makes the font in proportion.
+  int height = 12;
   int charset = kShiftJisCharset;
   Color color = kColorWindowText;
   bool operator==(const Font&) const = default;

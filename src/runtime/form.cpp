@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-Form::Form(std::string_view name, Application& app) : Control(name, nullptr), app_(app) {
+Form::Form(const char* name, Application& app) : Control(name, nullptr), app_(app) {
   SetVisible(false);
 }
 
@@ -32,6 +32,28 @@ void Form::WindowResized(Rect outer, int clientWidth, int clientHeight) {
   Realign();
   if (changed && OnResize)
     OnResize(*this);
+}
+
+void Form::SetPixelsPerInch(int pixelsPerInch) {
+  if (pixelsPerInch <= 0 || pixelsPerInch == pixelsPerInch_)
+    return;
+  const int old = pixelsPerInch_;
+  pixelsPerInch_ = pixelsPerInch;
+  SetClientSize(Rescale(clientWidth_, pixelsPerInch, old),
+                Rescale(clientHeight_, pixelsPerInch, old));
+  ScaleChanged(old);
+}
+
+int Form::LayoutWidth() const {
+  if (pixelsPerInch_ == kDesignPixelsPerInch)
+    return Width();
+  return clientWidth_ + Scaled(kDesignFrameWidth);
+}
+
+int Form::LayoutHeight() const {
+  if (pixelsPerInch_ == kDesignPixelsPerInch)
+    return Height();
+  return clientHeight_ + Scaled(kDesignFrameHeight);
 }
 
 void Form::Show() {

@@ -19,7 +19,7 @@ inline constexpr int kModalCancel = 2;
 
 class Form : public Control {
  public:
-  Form(std::string_view name, Application& app);
+  Form(const char* name, Application& app);
   Application& App() const { return app_; }
 
   int ClientWidth() const { return clientWidth_; }
@@ -32,6 +32,18 @@ class Form : public Control {
 
   // The native window was resized: realign, then raise OnResize.
   void WindowResized(Rect outer, int clientWidth, int clientHeight);
+
+  int PixelsPerInch() const override { return pixelsPerInch_; }
+  // The window is on a screen of this density, from its creation on or since
+  // it was moved there: its client size changes in proportion, and the form
+  // places its controls for it (ScaleChanged).
+  void SetPixelsPerInch(int pixelsPerInch);
+  // The outer size a layout reckons with. At 96 pixels per inch the window's
+  // own; on another screen the client area and the frame of the design,
+  // scaled: the system's frame does not grow in proportion, and the controls
+  // keep the design's margins whatever frame it draws.
+  int LayoutWidth() const;
+  int LayoutHeight() const;
 
   bool Shown() const { return shown_; }
   // Makes the window visible and brings it to the front.
@@ -58,13 +70,20 @@ class Form : public Control {
  protected:
   // A window is deleted as what it is (see Control).
   ~Form() = default;
+  // Places and sizes the controls for the density the window is on now.
+  virtual void ScaleChanged(int /*oldPixelsPerInch*/) {}
 
  private:
+  // What the frame and caption bar add to the client area, as the design has it.
+  static constexpr int kDesignFrameWidth = 8;
+  static constexpr int kDesignFrameHeight = 27;
+
   Application& app_;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
-  int extraWidth_ = 8;
-  int extraHeight_ = 27;
+  int extraWidth_ = kDesignFrameWidth;
+  int extraHeight_ = kDesignFrameHeight;
+  int pixelsPerInch_ = kDesignPixelsPerInch;
   bool shown_ = false;
   bool closed_ = false;
   tolvane::BorderStyle borderStyle_ = tolvane::BorderStyle::Sizeable;

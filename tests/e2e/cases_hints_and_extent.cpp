@@ -138,22 +138,9 @@ const HintCase kHintCases[] = {
 
 // --- The list's horizontal extent ---------------------------------------------
 
-// The width of a caption in the list's font, measured here with the fonts of
-// the same Wine prefix.
+// The width of a caption in the list's font.
 int CaptionWidth(std::string_view captionUtf8) {
-  const std::wstring face = Wide("ＭＳ Ｐゴシック");
-  const HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-  const HDC screen = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(screen, font);
-  const std::wstring text = Wide(captionUtf8);
-  SIZE size{};
-  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(screen, previous);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(font);
-  return size.cx;
+  return TextExtentIn("ＭＳ Ｐゴシック", 13, Wide(captionUtf8)).cx;
 }
 
 struct ExtentCase {

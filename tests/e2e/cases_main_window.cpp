@@ -188,6 +188,38 @@ void CheckSplitterDrag(const Running& r) {
   }
 }
 
+// --- On a screen of 144 pixels per inch --------------------------------------
+
+void ExpectOneAndAHalfTimes(std::string_view what, const Box& design, const Box& got) {
+  auto within = [](int got, int design) { return std::abs(2 * got - 3 * design) <= 2; };
+  if (!within(got.left, design.left) || !within(got.top, design.top) ||
+      !within(got.width, design.width) || !within(got.height, design.height))
+    Fail(std::string(what) + ": expected 1.5 times " + Describe(design) + " within a pixel, got " +
+         Describe(got));
+}
+
+// The design window of the layout cases in proportion, and every button's and
+// check box's caption (no "&") fitting it in the design's font scaled: inside a
+// push button's edges (4 design pixels a side), beside a check box's box (13
+// wide, the text 4 after it).
+void CheckLayoutAt144(const Running& r) {
+  ExpectOneAndAHalfTimes("client area", {0, 0, 503, 346}, ClientBox(r.main));
+  for (const Place& p : ExpectedPlaces({0, 0, 511, 373}, {0, 0, 503, 346}, 233))
+    ExpectOneAndAHalfTimes(p.name, p.box, PlaceOf(r.main, RequireControl(r.main, p.id, p.name)));
+  for (const int id : {ids::kButton5, ids::kButton3, ids::kButton1, ids::kButton4, ids::kButton2,
+                       ids::kCheckBox1, ids::kCheckBox2}) {
+    const HWND control = RequireControl(r.main, id, "a button");
+    std::wstring caption = WindowText(control);
+    std::erase(caption, L'&');
+    const SIZE text = TextExtentIn("ＭＳ Ｐゴシック", 18, caption);
+    const bool box = (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+    const Box place = PlaceOf(r.main, control);
+    if (text.cx + (box ? 17 : 8) * 3 / 2 > place.width || text.cy > place.height)
+      Fail("caption " + Quoted(caption) + ": expected it to fit " + Describe(place) + ", got " +
+           std::to_string(text.cx) + " by " + std::to_string(text.cy) + " pixels");
+  }
+}
+
 // --- Captions and states ------------------------------------------------------
 
 struct Caption {
@@ -260,6 +292,7 @@ const MainWindowCase kMainWindowCases[] = {
     {.name = "layout_after_start", .check = CheckLayoutAfterStart},
     {.name = "layout_after_resize", .check = CheckLayoutAfterResize},
     {.name = "splitter_drag", .check = CheckSplitterDrag},
+    {.name = "layout_at_150_percent", .check = CheckLayoutAt144, .pixelsPerInch = 144},
     {.name = "captions_and_states",
      .files = {{"AutoRun.KWP", "\r\n\r\n\r\n"}},
      .check = CheckCaptionsAndStates},

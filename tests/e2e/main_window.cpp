@@ -35,6 +35,21 @@ void ExpectBox(std::string_view what, const Box& expected, const Box& got) {
          ", got " + Describe(got));
 }
 
+SIZE TextExtentIn(std::string_view faceUtf8, int pixelHeight, std::wstring_view text) {
+  const std::wstring face = Wide(faceUtf8);
+  const HFONT font = CreateFontW(-pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, font);
+  SIZE size{};
+  GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(font);
+  return size;
+}
+
 HWND RequireControl(HWND mainWindow, int id, std::string_view name) {
   const HWND control = FindControl(mainWindow, id);
   if (!control)

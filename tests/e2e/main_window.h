@@ -20,6 +20,8 @@ struct Box {
 
 std::string Describe(const Box& box);  // "(left, top, width, height)"
 void ExpectBox(std::string_view what, const Box& expected, const Box& got);
+// A text's size in a face at a character height, with the prefix's fonts.
+SIZE TextExtentIn(std::string_view faceUtf8, int pixelHeight, std::wstring_view text);
 
 // A control of the main window by its ID; the case is aborted without it.
 HWND RequireControl(HWND mainWindow, int id, std::string_view name);

@@ -25,6 +25,7 @@ struct MainWindowCase {
   std::vector<DiscFile> files = SampleDisc();
   std::function<void(const Running&)> check;
   std::string_view folder = {};  // the disc's folder name, if it matters
+  int pixelsPerInch = 96;        // the density of the screen the launcher starts on
 };
 
 // Writes the disc, starts the launcher, waits for its main window and checks it.

@@ -4,6 +4,7 @@
 
 #include "runtime/command_line.h"
 #include "runtime/cp932_text.h"
+#include "runtime/dpi.h"
 #include "runtime/font.h"
 #include "runtime/form.h"
 #include "runtime/runtime_error.h"
@@ -184,8 +185,8 @@ void FakePlatform::ProcessMessages() {
     onProcessMessages();
 }
 
-int FakePlatform::TextWidth(const Font& font, std::string_view text) {
-  return static_cast<int>(text.size()) * font.height / 2;
+int FakePlatform::TextWidth(const Font& font, std::string_view text, int pixelsPerInch) {
+  return static_cast<int>(text.size()) * ScaleFromDesign(font.height, pixelsPerInch) / 2;
 }
 
 ShellResult FakePlatform::ShellExecute(std::string_view verb, std::string_view file,

@@ -121,8 +121,9 @@ class FakePlatform : public Platform {
   void ReleaseInstanceMutex() override { mutexReleased = true; }
   int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
   void ProcessMessages() override;
-  // Deterministic: 6 pixels a byte at height 12, in proportion to the height.
-  int TextWidth(const Font& font, std::string_view text) override;
+  // Deterministic: 6 pixels a byte at height 12, in proportion to the height
+  // in the screen's pixels.
+  int TextWidth(const Font& font, std::string_view text, int pixelsPerInch) override;
   void CreateNativeWindow(Form&) override {}
   void RunMessageLoop() override { messageLoopRan = true; }
   void RunModal(Form& form) override;

@@ -27,9 +27,11 @@ class LauncherFixture {
     platform.AddFile(kDisc + name, bytes);
   }
 
-  // Creates the main window and runs its start-up; false when start-up raised.
-  bool Start(const std::vector<std::string>& args = {"tolvane.exe"}) {
+  // Creates the main window on a screen of this density, as the native
+  // window reports it, and runs its start-up; false when start-up raised.
+  bool Start(const std::vector<std::string>& args = {"tolvane.exe"}, int pixelsPerInch = 96) {
     form = std::make_unique<TForm1>(app, ReadCommandOptions(args));
+    form->SetPixelsPerInch(pixelsPerInch);
     return app.Guard([this] { form->FormCreate(); });
   }
 

@@ -249,6 +249,13 @@ TEST(AboutBox, DesignedAsAFixedDialog) {
   EXPECT_EQ(box.Memo1.Bounds(), (Rect{8, 56, 353, 73}));
   EXPECT_TRUE(box.OKButton.IsDefault());
   EXPECT_TRUE(box.ProgramIcon.ShowsProgramIcon());
+  // Moved to a screen of 144 pixels per inch: the design in proportion, the
+  // version label measured again in its font there (6.5 and 10 pixels a byte).
+  const int versionWidth = box.Label1.Width();
+  box.SetPixelsPerInch(144);
+  EXPECT_EQ(box.ClientWidth(), 579);
+  EXPECT_EQ(box.Memo1.Bounds(), (Rect{12, 84, 530, 110}));
+  EXPECT_EQ(box.Label1.Width(), versionWidth * 20 / 13);
 }
 
 }  // namespace

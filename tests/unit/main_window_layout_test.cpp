@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "support/launcher_fixture.h"
 
 namespace tolvane {
@@ -178,6 +181,73 @@ TEST(MainWindowDesign, CaptionsHintsAndInitialStates) {
   EXPECT_EQ(f.N4.Caption(), "ﾌｫﾙﾀﾞ表示(&O)");
   EXPECT_EQ(f.ListBox1.Popup(), &f.PopupMenu2);
   EXPECT_EQ(f.RichEdit2.Popup(), &f.PopupMenu1);
+}
+
+// On a denser screen, opened there or moved there from 96, the window is the
+// design window in proportion. Sizes and splitter places in design pixels.
+TEST(MainWindowAtDensity, IsTheDesignInProportion) {
+  struct Case {
+    int dpi, width, height, splitter;
+    bool moved;
+  } cases[] = {
+      {96, 503, 346, 233, false},  {120, 503, 346, 233, false}, {144, 503, 346, 233, false},
+      {192, 503, 346, 233, false}, {120, 700, 500, 300, false}, {144, 421, 301, 121, false},
+      {192, 421, 301, 121, false}, {144, 700, 500, 300, true},  {120, 421, 301, 121, true},
+  };
+  // Wine's frame at 144 is 10 by 38, not 8 by 27 in proportion: no control follows it.
+  auto layOut = [](TForm1& f, int width, int height, int splitter) {
+    const bool design = f.PixelsPerInch() == 96;
+    f.WindowResized({0, 0, width + (design ? 8 : 10), height + (design ? 27 : 38)}, width, height);
+    f.Splitter.DragTo(splitter);
+  };
+  auto controlsOf = [](TForm1& f) {
+    return std::array<const Control*, 12>{&f.GroupBox1, &f.Splitter, &f.ListBox1, &f.Label1,
+                                          &f.RichEdit1, &f.Button5,  &f.Button3,  &f.CheckBox1,
+                                          &f.CheckBox2, &f.Button1,  &f.Button4,  &f.Button2};
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.dpi << " dpi " << c.width << "x" << c.height << " S "
+                                      << c.splitter << (c.moved ? " moved" : ""));
+    auto px = [&c](int design) { return Rescale(design, c.dpi, 96); };
+    LauncherFixture at96, scaled;
+    for (LauncherFixture* l : {&at96, &scaled})
+      l->DiscFile("AutoRun.KWP", "Short\r\n\r\na.exe\r\nA much longer caption\r\n\r\nb.exe\r\n");
+    ASSERT_TRUE(at96.Start() && scaled.Start({"tolvane.exe"}, c.moved ? 96 : c.dpi));
+    TForm1& f = *scaled.form;
+    layOut(*at96.form, c.width, c.height, c.splitter);
+    if (c.moved) {  // at 96 first; the splitter's place follows in proportion by itself
+      layOut(f, c.width, c.height, c.splitter);
+      f.SetPixelsPerInch(c.dpi);
+    }
+    layOut(f, px(c.width), px(c.height), c.moved ? f.Splitter.Left() : px(c.splitter));
+    const auto controls = controlsOf(f);
+    const auto designs = controlsOf(*at96.form);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const Rect& b = controls[i]->Bounds();
+      const Rect& e = designs[i]->Bounds();
+      const Rect area = controls[i]->Parent()->AlignArea();
+      // Each edge is a sum of at most three scaled lengths: within a pixel and a half.
+      for (const auto& [got, want] : {std::pair{b.left, e.left},
+                                      {b.top, e.top},
+                                      {b.right(), e.right()},
+                                      {b.bottom(), e.bottom()}})
+        EXPECT_LE(std::abs(2 * 96 * got - 2 * c.dpi * want), 3 * 96) << controls[i]->Name();
+      EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right() <= area.right() &&
+                  b.bottom() <= area.bottom() &&
+                  std::none_of(controls.begin(), controls.end(),
+                               [&](const Control* o) {
+                                 const Rect& r = o->Bounds();
+                                 return o != controls[i] && o->Parent() == controls[i]->Parent() &&
+                                        b.left < r.right() && r.left < b.right() &&
+                                        b.top < r.bottom() && r.top < b.bottom();
+                               }))
+          << controls[i]->Name() << " out of its parent or over another control";
+    }
+    // One right edge for the pane and both button rows, the small buttons side by side.
+    EXPECT_EQ(f.Button3.Bounds().right(), f.RichEdit1.Bounds().right());
+    EXPECT_EQ(f.Button2.Bounds().right(), f.RichEdit1.Bounds().right());
+    EXPECT_EQ(f.Button5.Bounds().right(), f.Button3.Left());
+  }
 }
 
 }  // namespace

@@ -148,7 +148,7 @@ void ChildPeer::UpdateHint() {
 void ChildPeer::ApplyFont() {
   if (hwnd_ == nullptr)
     return;
-  if (HFONT font = owner_.Gdi().FontOf(control_.GetFont()))
+  if (HFONT font = owner_.Gdi().FontOf(control_.GetFont(), control_.PixelsPerInch()))
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 

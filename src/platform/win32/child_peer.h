@@ -42,6 +42,9 @@ class ChildPeer : public ControlPeer, protected WindowHook {
   // The hint follows the control: its own tool, and the window's tool for
   // its place while it is disabled.
   void UpdateHint();
+  // The window moved to a screen of another density: the font is made anew
+  // for it.
+  virtual void DpiChanged() { ApplyFont(); }
 
   void Changed(Property property) override;
   void Repaint() override;

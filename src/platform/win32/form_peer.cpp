@@ -5,6 +5,7 @@
 #include "platform/win32/child_peer.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/control_peers.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/tooltips.h"
 #include "runtime/focus_order.h"
@@ -61,14 +62,21 @@ FormPeer::~FormPeer() {
     DestroyWindow(hwnd_);
   tooltips_.reset();
   peers_.clear();
+  for (HICON icon : icons_)
+    if (icon != nullptr)
+      DestroyIcon(icon);
 }
 
 void FormPeer::Create(HWND owner) {
   const WindowKind kind = KindOf(form_);
   if (!RegisterHookedClass(kind.className, IDC_ARROW, true))
     return;
+  // Made for the density of the screen it opens on, before it is sized.
+  const int dpi =
+      MonitorPixelsPerInch(MonitorFromPoint({form_.Left(), form_.Top()}, MONITOR_DEFAULTTOPRIMARY));
+  Dispatch([&] { form_.SetPixelsPerInch(dpi); });
   RECT frame{0, 0, form_.ClientWidth(), form_.ClientHeight()};
-  AdjustWindowRectEx(&frame, kind.style, FALSE, kind.exStyle);
+  AdjustFrameForDpi(frame, kind.style, kind.exStyle, dpi);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   // Made where its first showing puts it, so that it need not move then.
@@ -194,6 +202,28 @@ void FormPeer::TellModelWindowSize() {
     form_.WindowResized(bounds, client.right, client.bottom);
   });
   syncing_ = false;
+}
+
+void FormPeer::MoveToDpi(int dpi, const RECT& suggested) {
+  // The model's own size is the system's guess until the window has its new
+  // size: it is not echoed.
+  syncing_ = true;
+  Dispatch([&] { form_.SetPixelsPerInch(dpi); });
+  syncing_ = false;
+  for (const auto& peer : peers_)
+    peer->DpiChanged();
+  for (const int kind : {ICON_SMALL, ICON_BIG}) {
+    HICON icon =
+        LoadProgramIcon(SystemMetricForDpi(kind == ICON_BIG ? SM_CXICON : SM_CXSMICON, dpi));
+    if (icon == nullptr)
+      continue;
+    SendMessageW(hwnd_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    if (icons_[kind] != nullptr)
+      DestroyIcon(icons_[kind]);
+    icons_[kind] = icon;
+  }
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormPeer::ShowWindowFirstTime() {
@@ -339,6 +369,10 @@ LRESULT FormPeer::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
     case WM_MOVE:
       if (ready_ && !IsIconic(hwnd_))
         TellModelWindowSize();
+      return 0;
+    case WM_DPICHANGED:
+      if (ready_)
+        MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_ACTIVATE:
       // The focused control is remembered across a switch to another window.

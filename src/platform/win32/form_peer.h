@@ -88,6 +88,10 @@ class FormPeer final : public ControlPeer, private WindowHook {
   void WindowDestroyed() override;
   void CreatePeers(Control& parent);
   void TellModelWindowSize();
+  // The window was moved to a screen of another density: the model places
+  // its controls for it, fonts and icons are made anew, and the window takes
+  // the place the system suggests.
+  void MoveToDpi(int dpi, const RECT& suggested);
   void ShowWindowFirstTime();
   void FocusFirstControl();
   bool MoveFocus(HWND from, bool backwards);
@@ -103,6 +107,9 @@ class FormPeer final : public ControlPeer, private WindowHook {
   HWND hwnd_ = nullptr;
   std::unique_ptr<Tooltips> tooltips_;
   std::vector<std::unique_ptr<ChildPeer>> peers_;
+  // By ICON_SMALL and ICON_BIG: the caption's and the task bar's icons once
+  // the window left the density its class's icons were made for.
+  HICON icons_[2] = {};
   HWND lastFocus_ = nullptr;
   HWND focusToGiveBack_ = nullptr;
   bool ready_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/text_conversion.h"
+#include "runtime/dpi.h"
 
 namespace tolvane::win32 {
 
@@ -13,21 +14,20 @@ COLORREF NativeColor(Color color) {
 }
 
 GdiObjects::~GdiObjects() {
-  for (const MadeFont& made : fonts_)
-    DeleteObject(made.handle);
-  for (const MadeBrush& made : brushes_)
+  for (const Made& made : made_)
     DeleteObject(made.handle);
 }
 
-HFONT GdiObjects::FontOf(const Font& font) {
+HFONT GdiObjects::FontOf(const Font& font, int pixelsPerInch) {
+  const int height = ScaleFromDesign(font.height, pixelsPerInch);
   // The colour is the text's, not the font's.
-  for (const MadeFont& made : fonts_)
-    if (made.font.face == font.face && made.font.height == font.height &&
+  for (const Made& made : made_)
+    if (!made.brush && made.font.face == font.face && made.font.height == height &&
         made.font.charset == font.charset)
-      return made.handle;
+      return static_cast<HFONT>(made.handle);
   LOGFONTW log{};
   // A negative height asks for the character height, internal leading excluded.
-  log.lfHeight = -font.height;
+  log.lfHeight = -height;
   log.lfWeight = FW_NORMAL;
   log.lfCharSet = static_cast<BYTE>(font.charset);
   log.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -38,7 +38,7 @@ HFONT GdiObjects::FontOf(const Font& font) {
   std::copy_n(face.c_str(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), log.lfFaceName);
   HFONT handle = CreateFontIndirectW(&log);
   if (handle != nullptr)
-    fonts_.push_back({font, handle});
+    made_.push_back({false, {font.face, height, font.charset}, 0, handle});
   return handle;
 }
 
@@ -46,12 +46,12 @@ HBRUSH GdiObjects::BrushOf(Color color) {
   if (IsSystemColor(color))
     return GetSysColorBrush(static_cast<int>(color & 0xFF));
   const COLORREF rgb = NativeColor(color);
-  for (const MadeBrush& made : brushes_)
-    if (made.color == rgb)
-      return made.handle;
+  for (const Made& made : made_)
+    if (made.brush && made.color == rgb)
+      return static_cast<HBRUSH>(made.handle);
   HBRUSH brush = CreateSolidBrush(rgb);
   if (brush != nullptr)
-    brushes_.push_back({rgb, brush});
+    made_.push_back({true, {}, rgb, brush});
   return brush;
 }
 

@@ -20,22 +20,19 @@ class GdiObjects {
   GdiObjects(const GdiObjects&) = delete;
   GdiObjects& operator=(const GdiObjects&) = delete;
 
-  // nullptr when the system refuses the font.
-  HFONT FontOf(const Font& font);
+  // The font for a screen of this density; nullptr when the system refuses it.
+  HFONT FontOf(const Font& font, int pixelsPerInch);
   HBRUSH BrushOf(Color color);
 
  private:
-  // A window uses a handful of each: a list searched in turn serves.
-  struct MadeFont {
-    Font font;
-    HFONT handle;
+  // A window uses a handful of each: one list searched in turn serves.
+  struct Made {
+    bool brush;
+    Font font;       // a font's: its height in the screen's pixels
+    COLORREF color;  // a brush's
+    HGDIOBJ handle;
   };
-  struct MadeBrush {
-    COLORREF color;
-    HBRUSH handle;
-  };
-  std::vector<MadeFont> fonts_;
-  std::vector<MadeBrush> brushes_;
+  std::vector<Made> made_;
 };
 
 }  // namespace tolvane::win32

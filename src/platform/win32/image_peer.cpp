@@ -6,6 +6,8 @@ namespace tolvane::win32 {
 
 namespace {
 
+// The program's icon as designed, before the control stretches it: the
+// resource's image of this size at the window's density.
 constexpr int kIconSize = 32;
 
 class ImagePeer final : public ChildPeer {
@@ -14,6 +16,15 @@ class ImagePeer final : public ChildPeer {
   ~ImagePeer() override {
     if (icon_ != nullptr)
       DestroyIcon(icon_);
+  }
+
+  void DpiChanged() override {
+    // Shown at its new size before the old one goes.
+    HICON old = icon_;
+    icon_ = nullptr;
+    Apply(Property::Content);
+    if (old != nullptr)
+      DestroyIcon(old);
   }
 
   void Create() override {
@@ -34,8 +45,7 @@ class ImagePeer final : public ChildPeer {
       return;
     HICON shown = nullptr;
     if (image_.ShowsProgramIcon() && icon_ == nullptr)
-      icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
-                                            IMAGE_ICON, kIconSize, kIconSize, LR_DEFAULTCOLOR));
+      icon_ = LoadProgramIcon(image_.Scaled(kIconSize));
     if (image_.ShowsProgramIcon())
       shown = icon_;
     SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(shown), 0);

@@ -53,7 +53,8 @@ constexpr std::size_t kLongDocument = 1024;
 constexpr UINT kQuietly =
     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER;
 
-// Twips from pixels at 96 pixels per inch.
+// Twips from design pixels (at 96 pixels per inch): a size in points, which
+// the control shows in its screen's pixels.
 LONG Twips(int pixels) {
   return static_cast<LONG>(pixels) * 1440 / 96;
 }

@@ -20,6 +20,9 @@ class RichEditPeer final : public ChildPeer {
   void SelectAll() override;
   void SetParagraphAlignment(int alignment) override;
   void UpdateShown() override;
+  // Its font is in points, which the control makes for its screen itself; a
+  // document's own formats stay.
+  void DpiChanged() override {}
 
  protected:
   void Apply(Property property) override;

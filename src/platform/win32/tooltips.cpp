@@ -22,6 +22,14 @@ Tooltips::~Tooltips() {
     DestroyWindow(tooltip_);
 }
 
+Tooltips::Tools& Tooltips::ToolsOf(HWND control) {
+  for (Tools& tools : tools_)
+    if (tools.control == control)
+      return tools;
+  tools_.push_back({control, false, 0});
+  return tools_.back();
+}
+
 void Tooltips::Set(HWND control, std::string_view hint) {
   if (tooltip_ == nullptr || control == nullptr)
     return;
@@ -32,29 +40,25 @@ void Tooltips::Set(HWND control, std::string_view hint) {
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = owner_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  const auto listed = std::find(tools_.begin(), tools_.end(), control);
-  const bool known = listed != tools_.end();
+  Tools& tools = ToolsOf(control);
   if (text.empty()) {
-    if (known) {
+    if (tools.own)
       SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-      tools_.erase(listed);
-    }
+    tools.own = false;
     return;
   }
   tool.lpszText = text.data();
-  if (known) {
+  if (tools.own)
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-  } else if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
-    tools_.push_back(control);
-  }
+  else
+    tools.own = SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
 }
 
 void Tooltips::SetArea(HWND control, std::string_view hint) {
   if (tooltip_ == nullptr || control == nullptr)
     return;
-  const auto known = std::find_if(areas_.begin(), areas_.end(),
-                                  [control](const auto& area) { return area.first == control; });
-  if (hint.empty() && known == areas_.end())
+  Tools& tools = ToolsOf(control);
+  if (hint.empty() && tools.area == 0)
     return;
   std::wstring text = Widen(hint);
   TOOLINFOW tool{};
@@ -63,14 +67,14 @@ void Tooltips::SetArea(HWND control, std::string_view hint) {
   tool.hwnd = owner_;
   // Small numbers: they cannot be taken for the window handles that
   // identify the controls' own tools.
-  tool.uId = known != areas_.end() ? known->second : areas_.size() + 1;
+  tool.uId = tools.area != 0 ? tools.area : areas_ + 1;
   if (!text.empty() && GetWindowRect(control, &tool.rect))
     MapWindowPoints(nullptr, owner_, reinterpret_cast<POINT*>(&tool.rect), 2);
   static wchar_t none[] = L"";
   tool.lpszText = text.empty() ? none : text.data();
-  if (known == areas_.end()) {
+  if (tools.area == 0) {
     if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
-      areas_.emplace_back(control, tool.uId);
+      tools.area = ++areas_;
     return;
   }
   SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "platform/win32/win32.h"
@@ -24,14 +23,22 @@ class Tooltips {
   void SetArea(HWND control, std::string_view hint);
 
  private:
+  // A control's tools: its own, and the owner's for its place. The owner's
+  // are never deleted, only emptied: deleting one would end the watch of the
+  // owner's mouse that the others rely on.
+  struct Tools {
+    HWND control;
+    bool own;
+    UINT_PTR area;  // 0 for none
+  };
+  // The control's entry, made if it has none.
+  Tools& ToolsOf(HWND control);
+
   HWND owner_;
   HWND tooltip_ = nullptr;
-  // A window has a few dozen controls at most: short lists, searched in turn.
-  std::vector<HWND> tools_;
-  // The owner's tools for controls' places, by control. They are never
-  // deleted, only emptied: deleting one would end the watch of the owner's
-  // mouse that the others rely on.
-  std::vector<std::pair<HWND, UINT_PTR>> areas_;
+  // A window has a few dozen controls at most: a short list, searched in turn.
+  std::vector<Tools> tools_;
+  UINT_PTR areas_ = 0;
 };
 
 }  // namespace tolvane::win32

@@ -94,7 +94,7 @@ int Win32Platform::MessageBox(std::string_view text, std::string_view caption, u
   return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), style);
 }
 
-int Win32Platform::TextWidth(const Font& font, std::string_view text) {
+int Win32Platform::TextWidth(const Font& font, std::string_view text, int pixelsPerInch) {
   const std::wstring wide = Widen(text);
   if (wide.empty())
     return 0;
@@ -102,7 +102,7 @@ int Win32Platform::TextWidth(const Font& font, std::string_view text) {
   if (screen == nullptr)
     return 0;
   HGDIOBJ previous = nullptr;
-  if (HFONT handle = gdi_.FontOf(font))
+  if (HFONT handle = gdi_.FontOf(font, pixelsPerInch))
     previous = SelectObject(screen, handle);
   SIZE size{};
   if (!GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &size))

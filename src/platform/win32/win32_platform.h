@@ -43,7 +43,7 @@ class Win32Platform final : public Platform {
 
   int MessageBox(std::string_view text, std::string_view caption, unsigned style) override;
   void ProcessMessages() override;
-  int TextWidth(const Font& font, std::string_view text) override;
+  int TextWidth(const Font& font, std::string_view text, int pixelsPerInch) override;
   void CreateNativeWindow(Form& form) override;
   void RunMessageLoop() override;
   void RunModal(Form& form) override;

@@ -8,13 +8,12 @@ namespace {
 
 constexpr UINT_PTR kHookId = 1;
 
-HICON ProgramIcon(int sizeMetricX, int sizeMetricY) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                       GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY),
-                                       LR_DEFAULTCOLOR));
-}
-
 }  // namespace
+
+HICON LoadProgramIcon(int size) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                       size, size, LR_DEFAULTCOLOR));
+}
 
 bool RegisterHookedClass(const wchar_t* name, const wchar_t* cursor, bool programIcon) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -27,8 +26,8 @@ bool RegisterHookedClass(const wchar_t* name, const wchar_t* cursor, bool progra
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = instance;
   if (programIcon) {
-    windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
+    windowClass.hIcon = LoadProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = LoadProgramIcon(GetSystemMetrics(SM_CXSMICON));
   }
   windowClass.hCursor = LoadCursorW(nullptr, cursor);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

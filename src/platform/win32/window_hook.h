@@ -12,6 +12,9 @@ class Application;
 
 namespace tolvane::win32 {
 
+// The program's icon at a size, from the resource's image nearest to it.
+HICON LoadProgramIcon(int size);
+
 // Registers, once, a window class of the program whose own procedure is the
 // system's default: its windows are handled through a WindowHook. With
 // `programIcon`, the program's icon stands in its caption and task button.
