@@ -6,6 +6,7 @@
 #include "runtime/cp932_text.h"
 #include "runtime/design.h"
 #include "runtime/runtime_error.h"
+#include "runtime/text_encoding.h"
 #include "runtime/text_lines.h"
 
 namespace tolvane {
@@ -143,10 +144,12 @@ bool TAboutBox::TextFileExists(const char* name) {
 }
 
 void TAboutBox::LoadText(const char* name) {
-  FileContent file = platform().ReadFile(folders_.ApplicationDirSlash + name);
-  if (file.error != 0)
-    throw InOutError(file.error);
-  Memo1.SetLines(TextFileLines(file.bytes));
+  int error = 0;
+  const DecodedText file =
+      ReadTextFile(platform(), folders_.ApplicationDirSlash + name, StandIn::Shown, error);
+  if (error != 0)
+    throw InOutError(error);
+  Memo1.SetLines(TextFileLines(file.text));
 }
 
 void TAboutBox::ShowFirstText() {

@@ -4,12 +4,23 @@
 #include "autorun1/form1.h"
 #include "platform/platform.h"
 #include "runtime/runtime_error.h"
+#include "runtime/text_lines.h"
 
 namespace tolvane {
 
 namespace {
+
 constexpr const char* kDefaultDocument = "readme.txt";
+
+// Entry n's section of a combined document, its lines ending in CR LF.
+std::string SectionText(const std::vector<std::string>& lines, int n) {
+  std::string section;
+  for (const std::string& line : CombinedDocumentSection(lines, n))
+    section.append(line).append("\r\n");
+  return section;
 }
+
+}  // namespace
 
 void TForm1::ResetDescriptionPane() {
   RichEdit1.Clear();
@@ -29,11 +40,13 @@ bool TForm1::LoadDescription(int n, bool& documentReported) {
     RichEdit1.Clear();
     try {
       // The section is set in one go: adding it line by line would re-read
-      // and re-show the whole pane for every line.
-      std::string section;
-      for (const std::string& line : CombinedDocumentSection(RichEdit2.Lines(), n))
-        section.append(line).append("\r\n");
-      RichEdit1.SetText(section);
+      // and re-show the whole pane for every line. Of a document saved as
+      // Unicode the pane shows the same section of its own text (headings
+      // are ASCII: the same lines), every character.
+      const std::string& unicode = RichEdit2.UnicodeText();
+      RichEdit1.SetUnicodeText(
+          SectionText(RichEdit2.Lines(), n),
+          unicode.empty() ? std::string() : SectionText(SplitTextLines(unicode), n));
     } catch (const std::exception&) {
       platform().MessageBox("ユーザドキュメントの読み込み中にエラーが発生しました", "エラー",
                             mb::kOk | mb::kIconHand);
@@ -109,7 +122,7 @@ bool TForm1::ShowDocumentFile(const std::string& path, bool clearFirst) {
   FileContent file = platform().ReadFile(path);
   if (file.error != 0)
     throw InOutError(file.error);
-  RichEdit1.LoadDocument(std::move(file.bytes));
+  RichEdit1.LoadDocument(std::move(file.bytes), platform().Cp932());
   DocumentPending = false;
   return true;
 }

@@ -1,5 +1,7 @@
 #include "menu/menu_reader.h"
 
+#include <algorithm>
+
 #include "menu/menu_messages.h"
 #include "platform/platform.h"
 #include "runtime/cp932_text.h"
@@ -13,6 +15,26 @@ namespace {
 constexpr std::string_view kSettingsHeader = "[KWT Setting]";
 constexpr std::size_t kSettingsHeaderReadLimit = 30;
 
+// A caption shows "?" for a character code page 932 cannot hold.
+std::string CaptionOf(const DecodedText& menu, std::string line) {
+  if (menu.encoding != TextEncoding::Cp932)
+    std::replace(line.begin(), line.end(), static_cast<char>(StandIn::Marked), '?');
+  return line;
+}
+
+// A folder or target with such a character names nothing, never another
+// file: its stand-ins become "|", and one more in front keeps an address or
+// a system action from being read in it.
+std::string EntryNameOf(const DecodedText& menu, std::string line) {
+  const char marked = static_cast<char>(StandIn::Marked);
+  if (menu.encoding == TextEncoding::Cp932 || line.find(marked) == std::string::npos)
+    return line;
+  std::string name = "|";
+  for (const char c : line)
+    name += c == marked ? '|' : c;
+  return ShortString(name);
+}
+
 std::string NormaliseFolder(std::string folder) {
   if (folder.empty())
     return ".";
@@ -25,23 +47,24 @@ std::string NormaliseFolder(std::string folder) {
 // Reads a menu file and its records; false when the file could not be read.
 bool ReadMenuFile(Platform& platform, const std::string& path, const StartupFolders& folders,
                   const CaptionMeasurer& measure, LauncherTable& table) {
-  const FileContent file = platform.ReadFile(path);
-  if (file.error != 0)
+  int error = 0;
+  const DecodedText menu = ReadTextFile(platform, path, StandIn::Marked, error);
+  if (error != 0)
     return false;
-  ReadMenuRecords(file.bytes, folders, measure, table);
+  ReadMenuRecords(menu, folders, measure, table);
   return true;
 }
 
 }  // namespace
 
-void ReadMenuRecords(std::string_view bytes, const StartupFolders& folders,
+void ReadMenuRecords(const DecodedText& menu, const StartupFolders& folders,
                      const CaptionMeasurer& measure, LauncherTable& table) {
-  TextReader reader(bytes);
+  TextReader reader(menu.text);
   while (table.EntryCount < kMaxLauncherEntries && !reader.SkipBlanksToEnd()) {
     TLauncherEntry& entry = table.LauncherEntries[table.EntryCount++];
-    entry.Caption = reader.ReadLine(kShortStringMax);
-    entry.Folder = NormaliseFolder(reader.ReadLine(kShortStringMax));
-    entry.Target = reader.ReadLine(kShortStringMax);
+    entry.Caption = CaptionOf(menu, reader.ReadLine(kShortStringMax));
+    entry.Folder = NormaliseFolder(EntryNameOf(menu, reader.ReadLine(kShortStringMax)));
+    entry.Target = EntryNameOf(menu, reader.ReadLine(kShortStringMax));
     if (entry.Target.empty() && entry.Folder == ".")
       entry.Folder.clear();
     entry.Folder = ExpandMenuPlaceholders(entry.Folder, folders, TextLimit::ShortString);
@@ -52,8 +75,8 @@ void ReadMenuRecords(std::string_view bytes, const StartupFolders& folders,
   }
 }
 
-bool StartsWithSettingsHeader(std::string_view bytes) {
-  TextReader reader(bytes);
+bool StartsWithSettingsHeader(std::string_view text) {
+  TextReader reader(text);
   return EqualsIgnoreCase(reader.ReadLine(kSettingsHeaderReadLimit), kSettingsHeader);
 }
 
@@ -92,12 +115,13 @@ MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFo
   if (!platform.FileExists(ini))
     return fail(MenuMessage::NoMenuFile);
 
-  const FileContent settings = platform.ReadFile(ini);
-  if (settings.error != 0)
+  int error = 0;
+  const DecodedText menu = ReadTextFile(platform, ini, StandIn::Marked, error);
+  if (error != 0)
     return fail(MenuMessage::IniReadError);
-  if (StartsWithSettingsHeader(settings.bytes))
+  if (StartsWithSettingsHeader(menu.text))
     return fail(MenuMessage::OnlySettingsFile);
-  ReadMenuRecords(settings.bytes, folders, measure, table);
+  ReadMenuRecords(menu, folders, measure, table);
   if (platform.DriveType(DrivePart(platform.ProgramPath())) != kDriveCdRom)
     ShowMenuMessage(platform, title, MenuMessage::RenameAdvice);
   return MenuOutcome::Continue;

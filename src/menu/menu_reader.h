@@ -7,6 +7,7 @@
 
 #include "menu/launcher_table.h"
 #include "runtime/callback.h"
+#include "runtime/text_encoding.h"
 #include "startup/startup_folders.h"
 
 namespace tolvane {
@@ -29,12 +30,14 @@ MenuOutcome ReadMenu(Platform& platform, std::string_view title, const StartupFo
                      const MenuChoice& choice, const CaptionMeasurer& measure,
                      LauncherTable& table);
 
-// Appends the records of a menu file's bytes to the table, at most up to its
-// 100th entry; the rest of the file is ignored.
-void ReadMenuRecords(std::string_view bytes, const StartupFolders& folders,
+// Appends the records of a menu file, decoded with StandIn::Marked, to the
+// table, at most up to its 100th entry; the rest of the file is ignored. A
+// caption shows "?" for a character code page 932 cannot hold; a folder or
+// target with one names nothing.
+void ReadMenuRecords(const DecodedText& menu, const StartupFolders& folders,
                      const CaptionMeasurer& measure, LauncherTable& table);
 
 // The first line (at most 30 bytes) is "[KWT Setting]", letter case ignored.
-bool StartsWithSettingsHeader(std::string_view bytes);
+bool StartsWithSettingsHeader(std::string_view text);
 
 }  // namespace tolvane

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "runtime/cp932_text.h"
+#include "runtime/text_encoding.h"
 #include "runtime/text_reader.h"
 #include "startup/placeholders.h"
 
@@ -32,18 +33,20 @@ void ReadSideFiles(Platform& platform, const StartupFolders& folders, DocumentNa
                    SoundSettings& sounds) {
   const std::string names = folders.MenuDirSlash + "txt.kwp";
   if (platform.FileExists(names)) {
-    const FileContent file = platform.ReadFile(names);
-    if (file.error == 0) {
-      ReadDocumentNames(file.bytes, documents);
+    int error = 0;
+    const DecodedText file = ReadTextFile(platform, names, StandIn::Name, error);
+    if (error == 0) {
+      ReadDocumentNames(file.text, documents);
       documents.DocumentNamesLoaded = true;
     }
   }
 
   const std::string soundList = folders.MenuDirSlash + "sound.kwp";
   if (platform.FileExists(soundList)) {
-    const FileContent file = platform.ReadFile(soundList);
-    if (file.error == 0) {
-      ReadSoundList(file.bytes, folders, sounds);
+    int error = 0;
+    const DecodedText file = ReadTextFile(platform, soundList, StandIn::Name, error);
+    if (error == 0) {
+      ReadSoundList(file.text, folders, sounds);
       sounds.SoundEnabled = true;
       return;
     }

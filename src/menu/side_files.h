@@ -22,8 +22,9 @@ struct DocumentNameList {
   bool DocumentNamesLoaded = false;
 };
 
-// Reads both side files from the menu file's folder. A side file that exists
-// but cannot be read is treated as absent.
+// Reads both side files from the menu file's folder, in whichever encoding
+// they were saved: a name with a character code page 932 cannot hold names
+// no file. A side file that exists but cannot be read is treated as absent.
 void ReadSideFiles(Platform& platform, const StartupFolders& folders, DocumentNameList& documents,
                    SoundSettings& sounds);
 

@@ -12,6 +12,7 @@
 
 namespace tolvane {
 
+class Cp932Codec;
 class Form;
 struct Font;
 
@@ -97,6 +98,8 @@ class Platform {
   virtual std::string CurrentDirectory() = 0;
   virtual bool FileExists(std::string_view path) = 0;  // an existing folder does not count
   virtual FileContent ReadFile(std::string_view path) = 0;
+  // Code page 932 as this system defines it, for text files saved as Unicode.
+  virtual const Cp932Codec& Cp932() = 0;
   virtual int DriveType(std::string_view drive) = 0;
 
   // HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion, opened for reading.

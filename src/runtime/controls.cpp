@@ -64,7 +64,12 @@ void RichEdit::Clear() {
 }
 
 void RichEdit::SetText(std::string_view text) {
+  SetUnicodeText(text, {});
+}
+
+void RichEdit::SetUnicodeText(std::string_view text, std::string unicode) {
   content_ = text;
+  unicode_ = std::move(unicode);
   richText_ = false;
   Notify(Property::Content);
 }
@@ -75,9 +80,16 @@ void RichEdit::AddLine(std::string_view line) {
   SetText(text);
 }
 
-void RichEdit::LoadDocument(std::string bytes) {
+void RichEdit::LoadDocument(std::string bytes, const Cp932Codec& cp932) {
+  unicode_.clear();
   richText_ = IsRtfDocument(bytes);
-  if (richText_ && RtfGroupDepth(PrepareRtfForControl(bytes)) > kMaxRtfGroupDepth) {
+  if (!richText_) {
+    // The header is read from the file's bytes: a file with a mark before it
+    // is plain text.
+    DecodedText plain = DecodeText(std::move(bytes), cp932, StandIn::Shown);
+    bytes = std::move(plain.text);
+    unicode_ = std::move(plain.unicode);
+  } else if (RtfGroupDepth(PrepareRtfForControl(bytes)) > kMaxRtfGroupDepth) {
     // The control would end the process: the document's text is shown as
     // plain text, or its bytes where only the control could read the text.
     richText_ = false;

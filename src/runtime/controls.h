@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/control.h"
+#include "runtime/text_encoding.h"
 
 namespace tolvane {
 
@@ -108,15 +109,22 @@ class RichEdit final : public Control {
   ControlKind Kind() const override { return ControlKind::RichEdit; }
   void Clear();
   void SetText(std::string_view text);
+  // Plain text that came as Unicode: `unicode` is it as UTF-8, with the
+  // characters code page 932 cannot hold, and is what the pane shows.
+  void SetUnicodeText(std::string_view text, std::string unicode);
   void AddLine(std::string_view line);
-  // RTF when the bytes begin with "{\rtf", as the system control requires;
-  // plain text otherwise. An RTF document nested deeper than the control
-  // survives is shown as plain text: its text as read without the control.
-  void LoadDocument(std::string bytes);
+  // A file's bytes: RTF when they begin with "{\rtf", as the system control
+  // requires; plain text otherwise, in whichever encoding it was saved. An RTF
+  // document nested deeper than the control survives is shown as plain text:
+  // its text as read without the control.
+  void LoadDocument(std::string bytes, const Cp932Codec& cp932);
 
   bool IsRichText() const { return richText_; }
-  // Plain text, or the RTF document's bytes.
+  // Plain text ("?" for a character code page 932 cannot hold), or the RTF
+  // document's bytes.
   const std::string& Content() const { return content_; }
+  // Plain text as UTF-8 where it came as Unicode; empty otherwise.
+  const std::string& UnicodeText() const { return unicode_; }
   // The text as shown, lines separated by CR LF. Without a native control,
   // an RTF document whose text only the control can give reads as empty.
   std::string Text() const;
@@ -137,6 +145,7 @@ class RichEdit final : public Control {
 
  private:
   std::string content_;
+  std::string unicode_;
   bool richText_ = false;
   bool readOnly_ = true;
   bool wordWrap_ = true;

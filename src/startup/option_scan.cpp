@@ -98,7 +98,7 @@ bool LoadCombinedDocument(Platform& platform, const std::string& path, RichEdit&
     platform.MessageBox("指定ドキュメントの読み込みエラー", "エラー", mb::kOk | mb::kIconHand);
     return false;
   }
-  holder.LoadDocument(std::move(file.bytes));
+  holder.LoadDocument(std::move(file.bytes), platform.Cp932());
   return true;
 }
 

@@ -44,6 +44,18 @@ void ExpectSampleDiscWorks(const Running& r) {
                 RequireControl(r.main, ids::kButton1, "Button1"));
 }
 
+// Every line of the sample disc shows its caption and can run.
+void ExpectEveryLineRuns(const Running& r) {
+  ExpectListOf(r, kSampleCaptions);
+  const HWND list = RequireControl(r.main, ids::kListBox1, "ListBox1");
+  const HWND run = RequireControl(r.main, ids::kButton1, "Button1");
+  for (std::size_t line = 0; line < kSampleCaptions.size(); ++line) {
+    if (line > 0)
+      PressKey(list, VK_DOWN);
+    ExpectEnabled("Button1 for line " + std::to_string(line), true, run);
+  }
+}
+
 // Captions whose second bytes are "\", "{" and "}", half-width katakana and
 // ASCII, in an order no sorting would give.
 const std::vector<std::string_view> kMixedCaptions = {
@@ -288,6 +300,7 @@ const MainWindowCase kMainWindowCases[] = {
     {.name = "started_from_a_folder_with_yen_sign",
      .check = ExpectSampleDiscWorks,
      .folder = "Disc¥2026"},
+    {.name = "menu_saved_as_utf8", .files = SampleDiscSavedAsUtf8(), .check = ExpectEveryLineRuns},
     {.name = "window_centred", .check = CheckCentred},
     {.name = "layout_after_start", .check = CheckLayoutAfterStart},
     {.name = "layout_after_resize", .check = CheckLayoutAfterResize},

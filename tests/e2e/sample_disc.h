@@ -9,6 +9,8 @@
 namespace e2e {
 
 std::vector<DiscFile> SampleDisc();
+// The same disc with its menu saved as UTF-8 without a mark.
+std::vector<DiscFile> SampleDiscSavedAsUtf8();
 
 // A menu of entries that all describe themselves with the disc's readme.txt.
 std::vector<DiscFile> MenuOf(const std::vector<std::string_view>& captions);

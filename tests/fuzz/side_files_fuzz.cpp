@@ -1,9 +1,11 @@
-// The document-name list and the sound list: at most 100 names, each a short
-// string on one line; the sound commands are one of the two play commands.
+// The document-name list and the sound list, in whichever encoding they are:
+// at most 100 names, each a short string on one line; the sound commands are
+// one of the two play commands.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fuzz_check.h"
 #include "menu/side_files.h"
+#include "runtime/cp932_table.h"
 
 using namespace tolvane;
 
@@ -13,14 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string soundList = input.ConsumeRemainingBytesAsString();
 
   DocumentNameList documents;
-  ReadDocumentNames(names, documents);
+  ReadDocumentNames(DecodeText(names, BuiltInCp932(), StandIn::Name).text, documents);
   fuzz::Require(documents.DocumentNameCount >= 0 && documents.DocumentNameCount <= 100,
                 "at most 100 document names");
   for (int k = 0; k < documents.DocumentNameCount; ++k)
     fuzz::RequireField(documents.DocumentNames[k], "a document name is a short string on one line");
 
   SoundSettings sounds;
-  ReadSoundList(soundList, fuzz::SampleFolders(), sounds);
+  ReadSoundList(DecodeText(soundList, BuiltInCp932(), StandIn::Name).text, fuzz::SampleFolders(),
+                sounds);
   for (const std::string* command : {&sounds.StartSoundCommand, &sounds.AboutSoundCommand})
     fuzz::Require(
         command->empty() || *command == "Play File wait" || *command == "Play File notify",

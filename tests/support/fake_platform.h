@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "runtime/cp932_table.h"
 
 namespace tolvane::testing {
 
@@ -114,6 +115,7 @@ class FakePlatform : public Platform {
   std::string CurrentDirectory() override { return currentDirectory_; }
   bool FileExists(std::string_view path) override;
   FileContent ReadFile(std::string_view path) override;
+  const Cp932Codec& Cp932() override { return BuiltInCp932(); }
   int DriveType(std::string_view drive) override;
   RegistryValue ReadCurrentVersionValue(std::string_view name) override;
   bool CreateInstanceMutex(std::string_view name) override;

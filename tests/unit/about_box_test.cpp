@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/encoded_text.h"
 #include "support/launcher_fixture.h"
 
 namespace tolvane {
@@ -236,6 +237,12 @@ TEST(AboutBox, EveryOpeningIsANewBoxThatReadsEverythingAgain) {
   EXPECT_EQ(first.Memo1.Lines(), Lines{"first"});
   EXPECT_EQ(second.Memo1.Lines(), Lines{"second"});
   EXPECT_EQ(a.platform.modalForms, (Commands{"AboutBox", "AboutBox"}));
+}
+
+TEST(AboutBox, ATextSavedAsUnicodeEndsAtItsFirstNulCharacter) {
+  AboutFixture a;
+  a.DiscFile("AutoLice.txt", testing::AsUtf16(u"許諾😀\r\n一\0見えない"s));
+  EXPECT_EQ(a.Open().Memo1.Lines(), (Lines{"許諾?", "一"}));
 }
 
 TEST(AboutBox, DesignedAsAFixedDialog) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "autorun1/combined_document.h"
+#include "support/encoded_text.h"
 #include "support/launcher_fixture.h"
 
 namespace tolvane {
@@ -72,8 +73,8 @@ TEST(Description, RtfAndPlainTextAreTellByTheirHeader) {
       {"c.rtf", "not rtf at all", false},
       {"d.rtf", "{\\rtf1 {\\b truncated", true},
       {"e.txt", "", false},
-      {"f.txt", "\xE6\x97\xA5\xE6\x9C\xAC", false},  // UTF-8 by mistake: the bytes as they are
-      {"g.rtf", "{\\rtf1 }", true},                  // rich text without text
+      {"f.txt", "日本", false},      // code page 932: the bytes as they are
+      {"g.rtf", "{\\rtf1 }", true},  // rich text without text
       {"h.rtf", "{\\rtf1{\\fonttbl{\\f0 Arial;}}}", true},
   };
   for (const Case& c : cases) {
@@ -85,6 +86,33 @@ TEST(Description, RtfAndPlainTextAreTellByTheirHeader) {
     ASSERT_TRUE(l.Start());
     EXPECT_EQ(l.form->RichEdit1.IsRichText(), c.rich);
     EXPECT_EQ(l.form->RichEdit1.Content(), c.bytes);
+  }
+}
+
+// Plain text saved as Unicode: the pane is given it as written, every
+// character; the model's own text is code page 932 with "?" where it has no
+// character. A mark before "{\rtf" makes plain text.
+TEST(Description, PlainTextSavedAsUnicode) {
+  using testing::AsUtf8;
+  struct Case {
+    const char* name;
+    std::string option, file, bytes, content, unicode;
+  } cases[] = {
+      {"UTF-8", "", "readme.txt", AsUtf8(u8"説明😀\r\n"), "説明?\r\n", AsUtf8(u8"説明😀\r\n")},
+      {"a mark before an RTF header", "", "readme.txt", testing::kUtf8Mark + "{\\rtf1 x}",
+       "{\\rtf1 x}", "{\\rtf1 x}"},
+      {"a combined document in UTF-16", "/d:doc.txt", "doc.txt",
+       testing::AsUtf16(u"//1\r\n説明한\r\n//2\r\nx"), "説明?\r\n", AsUtf8(u8"説明한\r\n")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LauncherFixture l;
+    l.DiscFile("AutoRun.KWP", "E\r\n\r\n\r\n");
+    l.DiscFile(c.file, c.bytes);
+    ASSERT_TRUE(l.Start(c.option.empty() ? Lines{"tolvane.exe"} : Lines{"tolvane.exe", c.option}));
+    EXPECT_FALSE(l.form->RichEdit1.IsRichText());
+    EXPECT_EQ(l.form->RichEdit1.Content(), c.content);
+    EXPECT_EQ(l.form->RichEdit1.UnicodeText(), c.unicode);
   }
 }
 

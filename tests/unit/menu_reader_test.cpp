@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "menu/menu_messages.h"
+#include "runtime/cp932_table.h"
+#include "support/encoded_text.h"
 #include "support/fake_platform.h"
 
 namespace tolvane {
@@ -27,7 +29,8 @@ int ByteWidth(std::string_view caption) {
 
 LauncherTable Read(const std::string& bytes) {
   LauncherTable table;
-  ReadMenuRecords(bytes, DiscFolders(), ByteWidth, table);
+  ReadMenuRecords(DecodeText(bytes, BuiltInCp932(), StandIn::Marked), DiscFolders(), ByteWidth,
+                  table);
   return table;
 }
 
@@ -98,6 +101,45 @@ TEST(MenuRecords, DamagedFiles) {
   // The last byte is a lone lead byte: no read past the end.
   t = Read("A\r\nf\r\nx\x83");
   EXPECT_EQ(t.Entry(1)->Target, "x\x83");
+}
+
+// As editors save it. A character code page 932 cannot hold is "?" in a
+// caption (not a blank to skip); in a folder or target it names nothing, and
+// the target is neither an address nor a system action.
+TEST(MenuRecords, InEveryEncodingAnEditorSaves) {
+  using testing::AsUtf16;
+  using testing::AsUtf8;
+  const std::string mark = testing::kUtf8Mark;
+  const char16_t* record = u"再起動\r\n.\r\n?reboot\r\n";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> fields;  // caption, folder and target of each entry
+  } cases[] = {
+      {"UTF-8 mark only", mark, {}},
+      {"UTF-8 mark and a line end", mark + "\r\n", {}},
+      {"UTF-8 mark", mark + AsUtf8(u8"再起動\r\n.\r\n?reboot"), {"再起動", ".", "?reboot"}},
+      {"UTF-8 without a mark", AsUtf8(u8"再起動\r\n.\r\n?reboot"), {"再起動", ".", "?reboot"}},
+      {"UTF-16", AsUtf16(record), {"再起動", ".", "?reboot"}},
+      {"UTF-16 big-endian, odd byte count",
+       AsUtf16(record, false) + "x",
+       {"再起動", ".", "?reboot"}},
+      {"code page 932 as it is", "A\xFF\r\n\x83\x5C\r\nt", {"A\xFF", "\x83\x5C", "t"}},
+      {"katakana pairs that are UTF-8", "ﾃｨ\r\n.\r\nt", {"?", ".", "t"}},
+      {"beyond code page 932",
+       AsUtf8(u8"😀起動\r\n😀\\sub\\\r\nhttp://x/😀\r\nB\r\n.\r\n?reboot😀"),
+       {"?起動", "||\\sub", "|http://x/|", "B", ".", "|?reboot|"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const LauncherTable t = Read(c.bytes);
+    std::vector<std::string> fields;
+    for (int n = 1; n <= t.EntryCount; ++n)
+      fields.insert(fields.end(), {t.Entry(n)->Caption, t.Entry(n)->Folder, t.Entry(n)->Target});
+    EXPECT_EQ(fields, c.fields);
+  }
+  const DecodedText header = DecodeText(mark + "[KWT Setting]", BuiltInCp932(), StandIn::Marked);
+  EXPECT_TRUE(StartsWithSettingsHeader(header.text));
 }
 
 TEST(MenuRecords, StopsStoringAtTheHundredthRecord) {

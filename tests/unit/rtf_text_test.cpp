@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "runtime/controls.h"
+#include "runtime/cp932_table.h"
 
 namespace tolvane {
 namespace {
@@ -100,10 +101,10 @@ TEST(RichEditModel, LinesOfTheText) {
   pane.AddLine("x");
   pane.AddLine("y");
   EXPECT_EQ(pane.Text(), "x\r\ny\r\n");
-  pane.LoadDocument("{\\rtf1 r}");
+  pane.LoadDocument("{\\rtf1 r}", BuiltInCp932());
   EXPECT_TRUE(pane.IsRichText());
   EXPECT_EQ(pane.Text(), "r");
-  pane.LoadDocument("{\\rtf1 }");  // rich text without text, not markup
+  pane.LoadDocument("{\\rtf1 }", BuiltInCp932());  // rich text without text, not markup
   EXPECT_TRUE(pane.IsRichText());
   EXPECT_EQ(pane.Text(), "");
 }
@@ -123,7 +124,7 @@ TEST(RichEditModel, OwnTextIsWhatTheModelReadsWithoutAControl) {
   };
   for (const Case& c : cases) {
     RichEdit pane("pane", nullptr);
-    pane.LoadDocument(c.document);
+    pane.LoadDocument(c.document, BuiltInCp932());
     EXPECT_EQ(pane.OwnText(), c.text) << c.document;
     EXPECT_EQ(pane.Text(), c.text.value_or("")) << c.document;
   }
@@ -170,12 +171,12 @@ TEST(RichEditModel, ADocumentNestedDeeperThanTheControlSurvivesIsPlainText) {
   };
   RichEdit pane("pane", nullptr);
   for (const Case& c : cases) {
-    pane.LoadDocument(c.document);
+    pane.LoadDocument(c.document, BuiltInCp932());
     EXPECT_EQ(pane.IsRichText(), c.richText) << c.document.substr(0, 40);
   }
-  pane.LoadDocument(Nested(100000, false));
+  pane.LoadDocument(Nested(100000, false), BuiltInCp932());
   EXPECT_EQ(pane.Content(), "x");  // its text, not a line of 100,000 braces
-  pane.LoadDocument("{\\rtf1 " + std::string(40, '{') + "\\emdash}");
+  pane.LoadDocument("{\\rtf1 " + std::string(40, '{') + "\\emdash}", BuiltInCp932());
   EXPECT_FALSE(pane.IsRichText());  // a text only the control could read: as written
   EXPECT_EQ(pane.Content(), "{\\rtf1 " + std::string(40, '{') + "\\emdash}");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/encoded_text.h"
 #include "support/launcher_fixture.h"
 
 namespace tolvane {
@@ -96,6 +97,11 @@ TEST(StartUpSound, CommandsSentAtStartUp) {
        true,
        {"open \"Q:\\disc\\Autorun.wav\" alias FILE", "Play File notify"}},
       {"no sound", {}, false, {}},
+      // Not even a file with "?" in the character's place.
+      {"a sound beyond code page 932 is no file",
+       {{"sound.kwp", testing::AsUtf8(u8"😀.wav\r\n")}, {"?.wav", ""}},
+       false,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -122,6 +128,34 @@ TEST(StartUpSound, AnAbsoluteSoundPathIsUsedUnchanged) {
   l.form->Close();
   EXPECT_EQ(l.platform.mciCommands.back(), "close FILE");
   EXPECT_TRUE(l.form->Closed());
+}
+
+TEST(DocumentNames, InEveryEncodingAnEditorSaves) {
+  const std::string mark = testing::kUtf8Mark;
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> names;
+  } cases[] = {
+      {"UTF-8 mark only", mark, {}},
+      {"UTF-8 mark", mark + testing::AsUtf8(u8"説明.txt\r\n\r\n ソ.rtf"), {"説明.txt", "ソ.rtf"}},
+      {"UTF-8 without a mark", testing::AsUtf8(u8"説明.txt"), {"説明.txt"}},
+      {"code page 932", "説明.txt", {"説明.txt"}},
+      {"UTF-16, odd byte count", testing::AsUtf16(u"説明.txt\r\n") + "\r", {"説明.txt"}},
+      {"beyond code page 932", testing::AsUtf8(u8"説明😀.txt"), {"説明|.txt"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LauncherFixture l;
+    l.DiscFile("AutoRun.KWP", "E\r\n\r\n\r\n");
+    l.DiscFile("txt.kwp", c.bytes);
+    ASSERT_TRUE(l.Start());
+    const DocumentNameList& list = l.form->Documents;
+    EXPECT_TRUE(list.DocumentNamesLoaded);
+    EXPECT_EQ(std::vector<std::string>(list.DocumentNames.begin(),
+                                       list.DocumentNames.begin() + list.DocumentNameCount),
+              c.names);
+  }
 }
 
 TEST(DocumentNames, AnUnreadableListIsAbsent) {

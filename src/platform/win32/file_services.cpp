@@ -122,6 +122,10 @@ FileContent Win32Platform::ReadFile(std::string_view path) {
   return content;
 }
 
+const Cp932Codec& Win32Platform::Cp932() {
+  return WindowsCp932();
+}
+
 int Win32Platform::DriveType(std::string_view drive) {
   std::wstring root = Widen(drive);
   // "X:" alone would mean the current folder of that drive, not its root.

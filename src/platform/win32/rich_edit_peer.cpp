@@ -231,7 +231,9 @@ void RichEditPeer::LoadContent() {
       return;
     }
     ApplyCharFormat(SCF_ALL);
-    const std::wstring wide = Widen(edit_.Content());
+    // A text that came as Unicode keeps the characters code page 932 lacks.
+    const std::wstring wide =
+        edit_.UnicodeText().empty() ? Widen(edit_.Content()) : WidenUtf8(edit_.UnicodeText());
     const std::string utf16(reinterpret_cast<const char*>(wide.data()),
                             wide.size() * sizeof(wchar_t));
     StreamIn(utf16, SF_TEXT | SF_UNICODE);

@@ -4,6 +4,7 @@
 
 #include "platform/win32/win32.h"
 #include "runtime/runtime_error.h"
+#include "runtime/text_encoding.h"
 
 namespace tolvane::win32 {
 
@@ -55,18 +56,60 @@ std::optional<std::wstring> ShortNameOf(const std::wstring& path) {
   return slash == std::wstring::npos ? shortPath : shortPath.substr(slash + 1);
 }
 
-}  // namespace
-
-std::wstring Widen(std::string_view cp932) {
-  if (cp932.empty() || cp932.size() > INT_MAX)
+template <UINT kCodePage>
+std::wstring WidenFrom(std::string_view text) {
+  if (text.empty() || text.size() > INT_MAX)
     return {};
-  const int size = static_cast<int>(cp932.size());
-  const int length = MultiByteToWideChar(kShiftJis, 0, cp932.data(), size, nullptr, 0);
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(kCodePage, 0, text.data(), size, nullptr, 0);
   if (length <= 0)
     return {};
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(kShiftJis, 0, cp932.data(), size, wide.data(), length);
+  MultiByteToWideChar(kCodePage, 0, text.data(), size, wide.data(), length);
   return wide;
+}
+
+class WindowsCp932Codec final : public Cp932Codec {
+ public:
+  std::uint16_t Encode(char32_t c) const override {
+    if (c > 0xFFFF)
+      return 0;
+    // Windows is asked once a character (a long text repeats few of them):
+    // 0 is not asked yet, else the code plus one. Kept for the process.
+    if (known_ == nullptr)
+      known_ = new std::uint16_t[0x10000]();
+    std::uint16_t& entry = known_[c];
+    if (entry == 0) {
+      const wchar_t wide = static_cast<wchar_t>(c);
+      const std::optional<std::string> bytes = NarrowExactly(std::wstring_view(&wide, 1));
+      unsigned code = 0;
+      if (bytes && bytes->size() <= 2) {
+        for (const char byte : *bytes)
+          code = code << 8 | static_cast<unsigned char>(byte);
+      }
+      entry = static_cast<std::uint16_t>(code + 1);
+    }
+    return static_cast<std::uint16_t>(entry - 1);
+  }
+
+ private:
+  mutable std::uint16_t* known_ = nullptr;
+};
+
+WindowsCp932Codec windowsCp932;
+
+}  // namespace
+
+std::wstring Widen(std::string_view cp932) {
+  return WidenFrom<kShiftJis>(cp932);
+}
+
+std::wstring WidenUtf8(std::string_view utf8) {
+  return WidenFrom<CP_UTF8>(utf8);
+}
+
+const Cp932Codec& WindowsCp932() {
+  return windowsCp932;
 }
 
 std::string Narrow(std::wstring_view utf16) {

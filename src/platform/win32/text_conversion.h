@@ -6,9 +6,18 @@
 #include <string>
 #include <string_view>
 
+namespace tolvane {
+class Cp932Codec;
+}
+
 namespace tolvane::win32 {
 
 std::wstring Widen(std::string_view cp932);
+std::wstring WidenUtf8(std::string_view utf8);
+
+// Code page 932 as this Windows defines it: the table Widen reads with, so
+// that what the program converts to cp932 reads back as the same text.
+const Cp932Codec& WindowsCp932();
 
 // For text that is only shown or read as text: a character code page 932
 // lacks becomes a near one or a default character. Never for a path.

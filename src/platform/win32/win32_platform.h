@@ -33,6 +33,7 @@ class Win32Platform final : public Platform {
   std::string CurrentDirectory() override;
   bool FileExists(std::string_view path) override;
   FileContent ReadFile(std::string_view path) override;
+  const Cp932Codec& Cp932() override;
   int DriveType(std::string_view drive) override;
 
   RegistryValue ReadCurrentVersionValue(std::string_view name) override;
