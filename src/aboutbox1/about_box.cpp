@@ -18,29 +18,35 @@ namespace {
 const char* const kUiGothic = "MS UI Gothic";
 const char* const kCaptionReadme = "バージョン情報";
 
-// In the order of the controls in TAboutBox.
+// Each row names its control, in the order of the controls in TAboutBox.
 const ControlDesign kAboutBoxDesigns[] = {
-    // GroupBox1
-    {.bounds = {8, 8, 369, 137}, .tabOrder = 0, .fontFace = kUiGothic, .caption = "詳細情報"},
-    // Label2
-    {.bounds = {63, 32, 209, 12}, .fontFace = kUiGothic, .caption = "Copyright (C) Tolvane"},
-    // ProductName
-    {.bounds = {48, 16, 156, 13}, .fontFace = kUiGothic, .fontHeight = 13, .caption = "Tolvane"},
-    // ProgramIcon
-    {.bounds = {8, 16, 33, 33}},
-    // Label1
-    {.bounds = {208, 16, 43, 13}, .fontFace = kUiGothic, .fontHeight = 13, .caption = "Version"},
-    // Memo1
-    {.bounds = {8, 56, 353, 73}, .tabOrder = 0, .fontFace = kUiGothic},
-    // OKButton
-    {.bounds = {278, 20, 75, 25}, .tabOrder = 1, .fontFace = kUiGothic, .caption = "OK(&O)"},
+    {.control = "GroupBox1",
+     .bounds = {8, 8, 369, 137},
+     .tabOrder = 0,
+     .fontFace = kUiGothic,
+     .caption = "詳細情報"},
+    {.control = "Label2",
+     .bounds = {63, 32, 209, 12},
+     .fontFace = kUiGothic,
+     .caption = "Copyright (C) Tolvane"},
+    {.control = "ProductName",
+     .bounds = {48, 16, 156, 13},
+     .fontFace = kUiGothic,
+     .fontHeight = 13,
+     .caption = "Tolvane"},
+    {.control = "ProgramIcon", .bounds = {8, 16, 33, 33}},
+    {.control = "Label1",
+     .bounds = {208, 16, 43, 13},
+     .fontFace = kUiGothic,
+     .fontHeight = 13,
+     .caption = "Version"},
+    {.control = "Memo1", .bounds = {8, 56, 353, 73}, .tabOrder = 0, .fontFace = kUiGothic},
+    {.control = "OKButton",
+     .bounds = {278, 20, 75, 25},
+     .tabOrder = 1,
+     .fontFace = kUiGothic,
+     .caption = "OK(&O)"},
 };
-
-// The controls the rows of kAboutBoxDesigns stand for, in the same order.
-std::array<Control*, std::size(kAboutBoxDesigns)> AboutBoxControls(TAboutBox& box) {
-  return {&box.GroupBox1, &box.Label2, &box.ProductName, &box.ProgramIcon,
-          &box.Label1,    &box.Memo1,  &box.OKButton};
-}
 
 }  // namespace
 
@@ -62,7 +68,7 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
   SetCaption(kCaptionReadme);
   SetBorderStyle(BorderStyle::Dialog);
   SetFont(Font{kUiGothic, 12});
-  ApplyDesigns(AboutBoxControls(*this), kAboutBoxDesigns);
+  ApplyDesigns(*this, kAboutBoxDesigns);
   ProgramIcon.SetProgramIcon(true);
   OKButton.SetDefault(true);
   for (Label* label : {&Label2, &ProductName, &Label1})
@@ -78,7 +84,7 @@ TAboutBox::TAboutBox(Application& app, const StartupFolders& folders, const Soun
 }
 
 void TAboutBox::ScaleChanged(int) {
-  PlaceDesigns(AboutBoxControls(*this), kAboutBoxDesigns);
+  PlaceDesigns(*this, kAboutBoxDesigns);
   for (Label* label : {&Label2, &ProductName, &Label1})
     label->AdjustBounds();
 }

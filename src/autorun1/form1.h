@@ -156,8 +156,6 @@ class TForm1 final : public Form {
   unsigned selectionGeneration_ = 0;
   int selectionsRunning_ = 0;
   std::vector<std::unique_ptr<TAboutBox>> aboutBoxes_;
-  // The controls the rows of the window's design stand for, in their order.
-  std::array<Control*, 21> designed_;
 };
 
 }  // namespace tolvane

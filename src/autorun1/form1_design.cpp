@@ -13,104 +13,103 @@ const char* const kGothic = "ＭＳ ゴシック";
 constexpr unsigned short kShortcutCtrlR = 0x4000 + 'R';
 constexpr unsigned short kShortcutCtrlO = 0x4000 + 'O';
 
-// In the order of the controls in TForm1. Spacer panels keep margins only and
+// Each row names its control; in the order of the controls in TForm1, which
+// the alignment of siblings follows. Spacer panels keep margins only and
 // never take the focus.
 const ControlDesign kForm1Designs[] = {
-    // Splitter
-    {.bounds = {233, 8, 8, 308},
+    {.control = "Splitter",
+     .bounds = {233, 8, 8, 308},
      .align = Align::Left,
      .hint = "「ターゲット選択」と「テキスト」の幅を変更します。"},
-    // Label1
-    {.bounds = {256, 16, 42, 12}, .fontFace = kPGothic, .caption = "テキスト"},
-    // lblListWidth
-    {.bounds = {248, 288, 64, 13},
+    {.control = "Label1", .bounds = {256, 16, 42, 12}, .fontFace = kPGothic, .caption = "テキスト"},
+    {.control = "lblListWidth",
+     .bounds = {248, 288, 64, 13},
      .fontFace = kPGothic,
      .fontHeight = 13,
      .caption = "lblListWidth"},
-    // Panel1
-    {.bounds = {0, 0, 503, 8}, .align = Align::Top},
-    // RichEdit1
-    {.bounds = {248, 32, 241, 249},
+    {.control = "Panel1", .bounds = {0, 0, 503, 8}, .align = Align::Top},
+    {.control = "RichEdit1",
+     .bounds = {248, 32, 241, 249},
      .tabOrder = 4,
      .fontFace = kGothic,
      .fontHeight = 8,
      .hint = "テキスト",
      .showHint = true},
-    // CheckBox1
-    {.bounds = {288, 288, 97, 17},
+    {.control = "CheckBox1",
+     .bounds = {288, 288, 97, 17},
      .tabOrder = 7,
      .fontFace = kPGothic,
      .caption = "右端で折り返す",
      .hint = "チェックを入れた場合、テキストを右端で折り返します。",
      .showHint = true},
-    // CheckBox2
-    {.bounds = {392, 288, 105, 17},
+    {.control = "CheckBox2",
+     .bounds = {392, 288, 105, 17},
      .tabOrder = 8,
      .fontFace = kPGothic,
      .caption = "ﾃｷｽﾄを表示する",
      .hint = "チェックを入れた場合、テキストを表示します。",
      .showHint = true},
-    // Panel3
-    {.bounds = {0, 8, 7, 308}, .align = Align::Left},
-    // GroupBox1
-    {.bounds = {7, 8, 226, 308},
+    {.control = "Panel3", .bounds = {0, 8, 7, 308}, .align = Align::Left},
+    {.control = "GroupBox1",
+     .bounds = {7, 8, 226, 308},
      .tabOrder = 0,
      .align = Align::Left,
      .fontFace = kPGothic,
      .fontHeight = 13,
      .caption = "ターゲット選択",
      .hint = "ターゲットを選択します。"},
-    // ListBox1
-    {.bounds = {10, 18, 206, 280},
+    {.control = "ListBox1",
+     .bounds = {10, 18, 206, 280},
      .tabOrder = 0,
      .align = Align::Client,
      .fontFace = kPGothic,
      .fontHeight = 13,
      .showHint = true},
-    // Panel4 to Panel7
-    {.bounds = {2, 15, 222, 3}, .align = Align::Top},
-    {.bounds = {2, 18, 8, 280}, .align = Align::Left},
-    {.bounds = {216, 18, 8, 280}, .align = Align::Right},
-    {.bounds = {2, 298, 222, 8}, .align = Align::Bottom},
-    // Button5
-    {.bounds = {336, 7, 75, 17},
+    {.control = "Panel4", .bounds = {2, 15, 222, 3}, .align = Align::Top},
+    {.control = "Panel5", .bounds = {2, 18, 8, 280}, .align = Align::Left},
+    {.control = "Panel6", .bounds = {216, 18, 8, 280}, .align = Align::Right},
+    {.control = "Panel7", .bounds = {2, 298, 222, 8}, .align = Align::Bottom},
+    {.control = "Button5",
+     .bounds = {336, 7, 75, 17},
      .tabOrder = 5,
      .fontFace = kPGothic,
      .caption = "CD表示(&D)",
      .hint = "CDの内容を表示します。",
      .showHint = true},
-    // Button3
-    {.bounds = {420, 7, 75, 17},
+    {.control = "Button3",
+     .bounds = {420, 7, 75, 17},
      .tabOrder = 6,
      .fontFace = kPGothic,
      .caption = "About(&A)",
      .hint = "バージョン情報を表示します。",
      .showHint = true},
-    // Panel8
-    {.bounds = {0, 316, 503, 30}, .align = Align::Bottom},
-    // Button1
-    {.bounds = {256, 312, 75, 25},
+    {.control = "Panel8", .bounds = {0, 316, 503, 30}, .align = Align::Bottom},
+    {.control = "Button1",
+     .bounds = {256, 312, 75, 25},
      .tabOrder = 1,
      .fontFace = kPGothic,
      .caption = "実行(&R)",
      .hint = "実行",
      .showHint = true},
-    // Button4
-    {.bounds = {336, 312, 75, 25},
+    {.control = "Button4",
+     .bounds = {336, 312, 75, 25},
      .tabOrder = 2,
      .fontFace = kPGothic,
      .caption = "ﾌｫﾙﾀﾞ(&O)",
      .hint = "選択したファイルがあるフォルダを表示します。",
      .showHint = true},
-    // Button2
-    {.bounds = {416, 312, 75, 25},
+    {.control = "Button2",
+     .bounds = {416, 312, 75, 25},
      .tabOrder = 3,
      .fontFace = kPGothic,
      .caption = "閉じる(&X)",
      .hint = "ランチャーを終了します。",
      .showHint = true},
-    // RichEdit2
-    {.bounds = {424, 56, 33, 33}, .fontFace = kPGothic, .hint = "ﾃｷｽﾄ", .showHint = true},
+    {.control = "RichEdit2",
+     .bounds = {424, 56, 33, 33},
+     .fontFace = kPGothic,
+     .hint = "ﾃｷｽﾄ",
+     .showHint = true},
 };
 
 }  // namespace
@@ -146,16 +145,12 @@ TForm1::TForm1(Application& app, std::vector<CommandOption> options)
       N2(PopupMenu2.Add("N2", "実行(&R)", kShortcutCtrlR)),
       N3(PopupMenu2.Add("N3", "-")),
       N4(PopupMenu2.Add("N4", "ﾌｫﾙﾀﾞ表示(&O)", kShortcutCtrlO)),
-      options_(std::move(options)),
-      designed_{&Splitter,  &Label1,  &lblListWidth, &Panel1,   &RichEdit1, &CheckBox1,
-                &CheckBox2, &Panel3,  &GroupBox1,    &ListBox1, &Panel4,    &Panel5,
-                &Panel6,    &Panel7,  &Button5,      &Button3,  &Panel8,    &Button1,
-                &Button4,   &Button2, &RichEdit2} {
+      options_(std::move(options)) {
   SetCaption("Tolvane");
   SetFont(Font{kPGothic, 12});
   SetBounds({273, 227, 0, 0});
 
-  ApplyDesigns(designed_, kForm1Designs);
+  ApplyDesigns(*this, kForm1Designs);
 
   lblListWidth.SetVisible(false);
   RichEdit2.SetVisible(false);
@@ -182,7 +177,7 @@ void TForm1::ScaleChanged(int oldPixelsPerInch) {
   // The splitter keeps its place in proportion; everything else the design
   // fixes or the layout computes.
   const int splitterLeft = Rescale(Splitter.Left(), PixelsPerInch(), oldPixelsPerInch);
-  PlaceDesigns(designed_, kForm1Designs);
+  PlaceDesigns(*this, kForm1Designs);
   GroupBox1.SetWidth(splitterLeft - GroupBox1.Left());
   FormResize(*this);
   // The captions were measured in the old density's font.

@@ -1,29 +1,55 @@
 #include "runtime/design.h"
 
+#include <string_view>
+
+#include "runtime/runtime_error.h"
+
 namespace tolvane {
 
-void ApplyDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count) {
+namespace {
+
+Control* FindControl(Control& root, std::string_view name) {
+  if (root.Name() == name)
+    return &root;
+  for (Control* child : root.Children())
+    if (Control* found = FindControl(*child, name))
+      return found;
+  return nullptr;
+}
+
+Control& ControlOf(Control& window, const ControlDesign& design) {
+  Control* control = FindControl(window, design.control);
+  if (control == nullptr)
+    throw RuntimeError(design.control);
+  return *control;
+}
+
+}  // namespace
+
+void ApplyDesigns(Control& window, const ControlDesign designs[], std::size_t count) {
   for (std::size_t i = 0; i < count; ++i)
     if (designs[i].fontFace != nullptr)
-      controls[i]->SetFont(Font{designs[i].fontFace, designs[i].fontHeight});
+      ControlOf(window, designs[i]).SetFont(Font{designs[i].fontFace, designs[i].fontHeight});
   for (std::size_t i = 0; i < count; ++i) {
-    controls[i]->SetBounds(designs[i].bounds);
-    controls[i]->SetTabOrder(designs[i].tabOrder);
-    controls[i]->SetAlign(designs[i].align);
+    Control& c = ControlOf(window, designs[i]);
+    c.SetBounds(designs[i].bounds);
+    c.SetTabOrder(designs[i].tabOrder);
+    c.SetAlign(designs[i].align);
   }
   for (std::size_t i = 0; i < count; ++i) {
     const ControlDesign& d = designs[i];
+    Control& c = ControlOf(window, d);
     if (d.caption != nullptr)
-      controls[i]->SetCaption(d.caption);
+      c.SetCaption(d.caption);
     if (d.hint != nullptr)
-      controls[i]->SetHint(d.hint);
-    controls[i]->SetShowHint(d.showHint);
+      c.SetHint(d.hint);
+    c.SetShowHint(d.showHint);
   }
 }
 
-void PlaceDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count) {
+void PlaceDesigns(Control& window, const ControlDesign designs[], std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) {
-    Control& c = *controls[i];
+    Control& c = ControlOf(window, designs[i]);
     const Rect& r = designs[i].bounds;
     c.SetBounds({c.Scaled(r.left), c.Scaled(r.top), c.Scaled(r.width), c.Scaled(r.height)});
   }

@@ -2,7 +2,6 @@
 // stop, alignment, font, caption and hint.
 #pragma once
 
-#include <array>
 #include <cstddef>
 
 #include "runtime/control.h"
@@ -10,6 +9,7 @@
 namespace tolvane {
 
 struct ControlDesign {
+  const char* control;  // the name of the control the row is for
   Rect bounds;
   int tabOrder = -1;  // -1: never takes the focus
   Align align = Align::None;
@@ -20,28 +20,23 @@ struct ControlDesign {
   bool showHint = false;
 };
 
-// Applies designs[i] to *controls[i]: every font first (a group box's caption
-// band depends on its font), then every place, then the texts. Each place is
-// set before the alignment, which keeps the control's order among its aligned
-// siblings.
-void ApplyDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count);
-// Only the places, scaled to the density of the controls' window. (A new
-// form is at the design's 96 pixels per inch: ApplyDesigns places as designed.)
-void PlaceDesigns(Control* const controls[], const ControlDesign designs[], std::size_t count);
+// Applies each row to the control of `window` it names: every font first (a
+// group box's caption band depends on its font), then every place, then the
+// texts. Each place is set before the alignment, which keeps the control's
+// order among its aligned siblings. A row naming no control raises.
+void ApplyDesigns(Control& window, const ControlDesign designs[], std::size_t count);
+// Only the places, scaled to the window's density. (A new form is at the
+// design's 96 pixels per inch: ApplyDesigns places as designed.)
+void PlaceDesigns(Control& window, const ControlDesign designs[], std::size_t count);
 
 template <std::size_t N>
-void ApplyDesigns(Control* const (&controls)[N], const ControlDesign (&designs)[N]) {
-  ApplyDesigns(controls, designs, N);
+void ApplyDesigns(Control& window, const ControlDesign (&designs)[N]) {
+  ApplyDesigns(window, designs, N);
 }
 
 template <std::size_t N>
-void ApplyDesigns(const std::array<Control*, N>& controls, const ControlDesign (&designs)[N]) {
-  ApplyDesigns(controls.data(), designs, N);
-}
-
-template <std::size_t N>
-void PlaceDesigns(const std::array<Control*, N>& controls, const ControlDesign (&designs)[N]) {
-  PlaceDesigns(controls.data(), designs, N);
+void PlaceDesigns(Control& window, const ControlDesign (&designs)[N]) {
+  PlaceDesigns(window, designs, N);
 }
 
 }  // namespace tolvane

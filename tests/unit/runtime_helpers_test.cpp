@@ -133,10 +133,11 @@ TEST(ApplyDesigns, SetsWhatEachRowGivesAndKeepsTheRest) {
   Button button("button", &form);
   label.SetCaption("kept");
   const Font before = label.GetFont();
-  Control* const controls[] = {&label, &button};
+  // Rows name their controls, in any order.
   const ControlDesign designs[] = {
-      {.bounds = {1, 2, 3, 4}, .hint = "tip"},
-      {.bounds = {5, 6, 7, 8},
+      {.control = "label", .bounds = {1, 2, 3, 4}, .hint = "tip"},
+      {.control = "button",
+       .bounds = {5, 6, 7, 8},
        .tabOrder = 2,
        .align = Align::Bottom,
        .fontFace = "face",
@@ -144,7 +145,7 @@ TEST(ApplyDesigns, SetsWhatEachRowGivesAndKeepsTheRest) {
        .caption = "OK",
        .showHint = true},
   };
-  ApplyDesigns(controls, designs);
+  ApplyDesigns(form, designs);
   EXPECT_EQ(label.Bounds(), (Rect{1, 2, 3, 4}));
   EXPECT_EQ(label.TabOrder(), -1);
   EXPECT_EQ(label.GetAlign(), Align::None);
@@ -158,6 +159,8 @@ TEST(ApplyDesigns, SetsWhatEachRowGivesAndKeepsTheRest) {
   EXPECT_EQ(button.Caption(), "OK");
   EXPECT_EQ(button.Hint(), "");
   EXPECT_TRUE(button.ShowHint());
+  const ControlDesign unknown[] = {{.control = "nothing", .bounds = {}}};
+  EXPECT_THROW(ApplyDesigns(form, unknown), RuntimeError);
 }
 
 }  // namespace
