@@ -20,6 +20,8 @@ class TextReader {
   // Skips bytes 0 to 32; true when that reaches the end of the file.
   bool SkipBlanksToEnd();
   bool AtEnd() const { return pos_ >= end_; }
+  // The offset of the next byte to be read.
+  std::size_t Offset() const { return pos_; }
   // Reads the rest of the current line and moves to the next one. The line
   // keeps its first `limit` bytes; the rest of it is skipped.
   std::string ReadLine(std::size_t limit = kNoLimit);
