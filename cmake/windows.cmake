@@ -59,6 +59,9 @@ add_test(NAME no_library_error_caught_by_type
          COMMAND ${CMAKE_COMMAND} -DSOURCES=${CMAKE_SOURCE_DIR}/src
                  -P ${CMAKE_SOURCE_DIR}/tools/check-catches.cmake)
 
+# The disc checker, tolvane-check.exe.
+include(${CMAKE_SOURCE_DIR}/cmake/check.cmake)
+
 # The sample disc's program; the image tool's and reproducibility's checks.
 include(${CMAKE_SOURCE_DIR}/cmake/kit.cmake)
 
