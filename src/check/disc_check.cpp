@@ -245,7 +245,17 @@ std::string Quoted(std::string_view cp932) {
 
 std::string FindingFile(DiscPlatform& platform, std::string_view path) {
   const std::string onDisc = platform.DiscPathOf(path);
-  return onDisc.empty() ? Utf8FromCp932(path) : onDisc;
+  if (!onDisc.empty())
+    return onDisc;
+  // Not there: the path from the root as the launcher writes it.
+  std::string full = platform.FullPath(path);
+  if (!EqualsIgnoreCase(DrivePart(full), DiscPlatform::kDrive))
+    return Utf8FromCp932(full);
+  full.erase(0, DiscPlatform::kDrive.size() + 1);
+  for (std::size_t i = 0; i < full.size(); ++i)
+    if (IsCharStart(full, i) && full[i] == '\\')
+      full[i] = '/';
+  return Utf8FromCp932(full);
 }
 
 void AddFinding(DiscReport& report, Severity severity, std::string file, int line,
