@@ -104,8 +104,13 @@ void WriteTextReport(const DiscReport& report, std::ostream& out) {
   if (report.about)
     out << "About box: " << AboutText(report.about->opened) << "; a click on the icon shows "
         << AboutText(report.about->afterClick) << "\n";
+  if (!report.entries.empty())
+    out << "\nEntries:\n";
   for (const EntryReport& entry : report.entries)
     WriteEntry(out, entry);
+  // Headed, so that a script can show this part alone.
+  if (!report.findings.empty())
+    out << "\nFindings:\n";
   for (const Finding& finding : report.findings)
     WriteFinding(out, finding);
   out << "\n"
