@@ -50,8 +50,15 @@ foreach(dll IN LISTS TOLVANE_MARKER_DLLS)
   add_dependencies(tolvane_e2e marker_${dll})
 endforeach()
 
-# The driver copies tolvane.exe, probe.exe and baseline.exe from its own folder.
-add_dependencies(tolvane_e2e probe baseline)
+# The driver copies tolvane.exe, probe.exe and baseline.exe from its own
+# folder, runs tolvane-check.exe from there, and reads examples/disc there as
+# sample-disc\.
+add_custom_target(e2e_sample_disc
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/sample-disc
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/examples/disc
+          ${CMAKE_BINARY_DIR}/sample-disc)
+add_dependencies(tolvane_e2e probe baseline tolvane_check e2e_sample_disc)
+target_include_directories(tolvane_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 if(TARGET tolvane)
   add_dependencies(tolvane_e2e tolvane)
 endif()

@@ -1,9 +1,11 @@
 // Picking a line of the list: the action buttons, the folder the launcher
 // works in, and switching the description off and on.
+#include <algorithm>
 #include <optional>
 
 #include "cases.h"
 #include "check.h"
+#include "disc_checker.h"
 #include "fixture_disc.h"
 #include "launcher.h"
 #include "list_box.h"
@@ -11,6 +13,7 @@
 #include "platform/win32/control_ids.h"
 #include "remote.h"
 #include "selection_window.h"
+#include "support/mini_json.h"
 #include "text.h"
 #include "windows_of.h"
 
@@ -230,6 +233,42 @@ void RunQueuedKeys(std::string_view) {
   ExpectHint(w.main, pane(), "RichEdit1", "readme.txt");
 }
 
+// --- What the disc checker says of the same disc -----------------------------------
+
+// tolvane-check runs the launcher's logic headless: on the sample disc it
+// must report, line by line, the caption, buttons and description the window
+// shows.
+void RunCheckerAgrees(std::string_view) {
+  FixtureDisc disc(ExamplesDisc());
+  const testjson::Value report = testjson::Parse(CheckerJson(disc.Root()));
+  Launcher launcher(disc.Program());
+  const Window w = WindowOf(launcher.WaitForMainWindow());
+  const std::vector<std::wstring> captions = ListItems(w.list);
+  const std::vector<testjson::Value>& entries = report["entries"].items;
+  ExpectEqual("entries the checker reports", static_cast<long long>(captions.size()),
+              static_cast<long long>(entries.size()));
+  for (std::size_t i = 0; i < std::min(captions.size(), entries.size()); ++i) {
+    const std::string line = "line " + std::to_string(i + 1) + " ";
+    const testjson::Value& action = entries[i]["action"];
+    const testjson::Value& description = entries[i]["description"];
+    SelectByNotification(w.main, w.list, static_cast<int>(i));
+    Settle(w.main);
+    const HWND pane = WindowOf(w.main).pane;
+    ExpectEqual(line + "caption", Wide(entries[i]["caption"].text), captions[i]);
+    ExpectEnabled(line + "Button1", action["run"].text == "enabled", w.run);
+    ExpectEqual(line + "Button1 caption", Wide(action["runCaption"].text), WindowText(w.run));
+    ExpectEnabled(line + "Button4", action["folderButton"].text == "enabled", w.folder);
+    if (description["source"].text != "file") {
+      ExpectEqual(line + "pane", Wide(description["text"].text), PaneText(pane));
+      continue;
+    }
+    ExpectHint(w.main, pane, line + "RichEdit1", description["hint"].text);
+    if (action.members.count("notice"))
+      ExpectTrue(line + "pane beginning with " + action["notice"].text,
+                 PaneText(pane).starts_with(Wide(action["notice"].text + "\n")));
+  }
+}
+
 struct NamedCase {
   std::string_view name;
   void (*run)(std::string_view);
@@ -239,6 +278,7 @@ const NamedCase kOtherCases[] = {
     {.name = "current_folder_follows_selection", .run = RunCurrentFolder},
     {.name = "text_switched_off", .run = RunTextSwitch},
     {.name = "keys_queued_while_loading", .run = RunQueuedKeys},
+    {.name = "checker_agrees_with_the_window", .run = RunCheckerAgrees},
 };
 
 }  // namespace
