@@ -15,9 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A Joliet name holds 64 UCS-2 characters besides its dot. xorriso leaves a
-// path of more than 240 bytes out of the Joliet tree, counting two bytes a
-// character from the root, a folder with the separator after it.
+// A Joliet name holds 64 UCS-2 characters, a file's besides its last dot.
+// xorriso leaves a path of more than 240 bytes out of the Joliet tree,
+// counting two bytes a character from the root, a folder with the separator
+// after it.
 constexpr std::size_t kJolietNameLength = 64;
 constexpr std::size_t kJolietPathLength = 120;
 
@@ -61,7 +62,7 @@ std::size_t Utf16Length(std::u32string_view characters) {
                                                 [](char32_t c) { return c > 0xFFFF; }));
 }
 
-void CheckName(DiscReport& report, const std::string& file, const std::string& name) {
+void CheckName(DiscReport& report, const std::string& file, const std::string& name, bool folder) {
   auto warn = [&](const std::string& message, const char* advice) {
     AddFinding(report, Severity::Warning, file, 0, message, advice);
   };
@@ -71,10 +72,12 @@ void CheckName(DiscReport& report, const std::string& file, const std::string& n
          "rename it on this computer");
     return;
   }
-  const std::size_t dots = name.find('.') == std::string::npos ? 0 : 1;
-  if (const std::size_t length = Utf16Length(*characters) - dots; length > kJolietNameLength)
-    warn("the name has " + std::to_string(length) +
-             " characters besides its dot, and a Joliet name holds 64: Windows sees it cut",
+  const bool dotted = !folder && name.find('.') != std::string::npos;
+  if (const std::size_t length = Utf16Length(*characters) - (dotted ? 1 : 0);
+      length > kJolietNameLength)
+    warn("the name has " + std::to_string(length) + " characters" +
+             (dotted ? " besides its dot" : "") +
+             ", and a Joliet name holds 64: Windows sees it cut",
          "shorten it to 64 characters");
   const auto refused = std::find_if(characters->begin(), characters->end(), [](char32_t c) {
     return c < 0x20 || c > 0xFFFF ||
@@ -118,7 +121,7 @@ void CheckNames(const fs::path& disc, DiscReport& report) {
     const std::size_t slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::string parent = slash == std::string::npos ? std::string() : path.substr(0, slash);
-    CheckName(report, path, name);
+    CheckName(report, path, name, folder);
     namesByFolder[parent].push_back(name);
 
     const bool inLeftOut = std::any_of(leftOut.begin(), leftOut.end(), [&](const std::string& p) {
