@@ -121,20 +121,25 @@ void CheckEncoding(DiscReport& report, const std::string& file, Role role, std::
                         ", not as code page 932 (Shift-JIS): the disc rests on the launcher's "
                         "detection of the encoding";
   int line = 0;
+  std::string advice =
+      "save it as Shift-JIS: in Notepad, \"Save as\" with the encoding \"ANSI\" on a Japanese "
+      "Windows; in other editors \"Shift_JIS\", \"SJIS\" or \"CP932\"";
   if (const char* lost = LostFrom(role)) {
     if (text.unmappable > 0) {
       line = LineAt(bytes, text.encoding, text.firstUnmappableAt);
       message += ", and " + std::to_string(text.unmappable) +
-                 " characters code page 932 cannot hold are lost from " + lost + " (\"?\" in " +
-                 "their place), the first " + CharacterText(text.firstUnmappable) + " on this line";
+                 " characters code page 932 cannot hold are lost from " + lost +
+                 " (\"?\" in their place), the first " + CharacterText(text.firstUnmappable) +
+                 " on this line";
+      advice = "replace those characters, then " + advice;
     } else {
       message += ", which turns any character code page 932 cannot hold in " + std::string(lost) +
                  " into \"?\"";
     }
+  } else {
+    message += "; the pane shows every character as saved";
   }
-  AddFinding(report, Severity::Warning, file, line, message,
-             "save it as Shift-JIS: in Notepad, \"Save as\" with the encoding \"ANSI\" on a "
-             "Japanese Windows; in other editors \"Shift_JIS\", \"SJIS\" or \"CP932\"");
+  AddFinding(report, Severity::Warning, file, line, message, advice);
 }
 
 // What the pane makes of a description: RTF only when the file begins
