@@ -372,8 +372,8 @@ TEST(DiscCheck, ReportsWhatTheWindowShows) {
 
   std::ostringstream text;
   WriteTextReport(report, text);
-  for (const std::string line : {U8(u8"\n2. マニュアル\n"), std::string("   run: disabled\n"),
-                                 std::string("   description: Q:\\Docs\\about.rtf (rich text)\n")})
+  for (const std::string& line : {U8(u8"\n2. マニュアル\n"), std::string("   run: disabled\n"),
+                                  std::string("   description: Q:\\Docs\\about.rtf (rich text)\n")})
     EXPECT_NE(std::string::npos, text.str().find(line)) << line;
 }
 
