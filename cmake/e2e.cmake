@@ -120,6 +120,9 @@ endforeach()
 add_executable(library_errors ${CMAKE_SOURCE_DIR}/tests/win32/library_errors.cpp
                ${CMAKE_SOURCE_DIR}/src/platform/win32/cxx_runtime.cpp
                ${CMAKE_SOURCE_DIR}/tests/support/fake_platform.cpp)
+# The fake platform's code page is the built-in table, which the Windows
+# core leaves out.
+target_sources(library_errors PRIVATE ${TOLVANE_TOOL_SOURCES})
 target_include_directories(library_errors PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(library_errors PRIVATE tolvane_core)
 foreach(property COMPILE_OPTIONS COMPILE_DEFINITIONS LINK_OPTIONS)
