@@ -132,7 +132,9 @@ add_executable(library_errors ${CMAKE_SOURCE_DIR}/tests/win32/library_errors.cpp
 target_sources(library_errors PRIVATE ${TOLVANE_TOOL_SOURCES})
 target_include_directories(library_errors PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(library_errors PRIVATE tolvane_core)
-foreach(property COMPILE_OPTIONS COMPILE_DEFINITIONS LINK_OPTIONS)
+# Like tolvane.exe it is compiled as one source, which is the whole program.
+foreach(property COMPILE_OPTIONS COMPILE_DEFINITIONS LINK_OPTIONS UNITY_BUILD
+                 UNITY_BUILD_BATCH_SIZE)
   get_target_property(values tolvane ${property})
   list(REMOVE_ITEM values -mwindows)  # a console program, which prints what failed
   set_property(TARGET library_errors PROPERTY ${property} ${values})

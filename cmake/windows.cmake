@@ -30,12 +30,22 @@ target_compile_definitions(tolvane PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN 
 # linker cannot drop a function the unwind tables refer to, used or not.
 # Names private to a source must therefore differ across the program. A
 # function that calls none keeps no frame pointer: nothing unwinds through it.
+# Memory is freed without its size (-fno-sized-deallocation): the library
+# needs none, and each deletion would pass it.
 foreach(_tolvane_target tolvane tolvane_core)
   target_compile_options(${_tolvane_target} PRIVATE
                          $<$<COMPILE_LANGUAGE:CXX>:-Os -ffunction-sections -fdata-sections -fno-rtti
-                         -momit-leaf-frame-pointer -Werror>)
+                         -fno-sized-deallocation -momit-leaf-frame-pointer -Werror>)
   set_target_properties(${_tolvane_target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
 endforeach()
+# The program's one source is the whole program (-fwhole-program): its
+# functions become its own, so the compiler drops those nothing calls (what
+# only the tests or the disc checker use), which the unwind tables would keep,
+# builds one called once into its caller, and in the 32-bit build passes
+# their arguments in registers. What the library calls back is marked visible
+# (src/platform/win32/cxx_runtime.cpp); a program built like tolvane.exe is
+# one source too (tests/win32/library_errors.cpp).
+target_compile_options(tolvane PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fwhole-program>)
 target_link_options(tolvane PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s
                     -Wl,--nxcompat,--dynamicbase -mwindows)
 

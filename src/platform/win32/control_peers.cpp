@@ -22,8 +22,8 @@ class ButtonPeer final : public ChildPeer {
     CreateChildWindow(WC_BUTTONW, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP);
   }
   void Command(UINT code) override {
-    if (code == BN_CLICKED && control_.OnClick)
-      owner_.Dispatch([this] { control_.OnClick(control_); });
+    if (code == BN_CLICKED)
+      owner_.Raise(control_.OnClick, control_);
   }
 };
 
@@ -96,10 +96,9 @@ class ListBoxPeer final : public ChildPeer {
       following_ = true;
       list_.SetItemIndex(index);
       following_ = false;
-      if (list_.OnClick)
-        owner_.Dispatch([this] { list_.OnClick(list_); });
-    } else if (code == LBN_DBLCLK && list_.OnDblClick) {
-      owner_.Dispatch([this] { list_.OnDblClick(list_); });
+      owner_.Raise(list_.OnClick, list_);
+    } else if (code == LBN_DBLCLK) {
+      owner_.Raise(list_.OnDblClick, list_);
     }
   }
 

@@ -17,6 +17,9 @@
 // message (tests/win32/library_errors.cpp).
 // The record of the exceptions being handled stays the library's: keeping our
 // own saved 1.5 KB but assumed one thread and the library's private layout.
+// tolvane.exe is compiled as the whole program (-fwhole-program), which keeps
+// every other function to itself: each replacement is marked visible outside
+// it, since the library calls them, or the library would link its own.
 #include <exception>
 
 // Some of what is replaced is private to the library (__snprintf_lite) and
@@ -35,7 +38,7 @@
 
 namespace __gnu_cxx {
 
-void __verbose_terminate_handler() {
+[[gnu::externally_visible]] void __verbose_terminate_handler() {
   std::abort();
 }
 
@@ -67,50 +70,50 @@ class LibraryError : public std::exception {
 
 namespace std {
 
-void __throw_bad_exception() {
+[[gnu::externally_visible]] void __throw_bad_exception() {
   throw bad_exception();
 }
-void __throw_bad_alloc() {
+[[gnu::externally_visible]] void __throw_bad_alloc() {
   throw bad_alloc();
 }
-void __throw_bad_array_new_length() {
+[[gnu::externally_visible]] void __throw_bad_array_new_length() {
   throw bad_array_new_length();
 }
-void __throw_bad_cast() {
+[[gnu::externally_visible]] void __throw_bad_cast() {
   throw bad_cast();
 }
-void __throw_bad_typeid() {
+[[gnu::externally_visible]] void __throw_bad_typeid() {
   throw bad_typeid();
 }
-void __throw_logic_error(const char* message) {
+[[gnu::externally_visible]] void __throw_logic_error(const char* message) {
   Raise(message);
 }
-void __throw_domain_error(const char* message) {
+[[gnu::externally_visible]] void __throw_domain_error(const char* message) {
   Raise(message);
 }
-void __throw_invalid_argument(const char* message) {
+[[gnu::externally_visible]] void __throw_invalid_argument(const char* message) {
   Raise(message);
 }
-void __throw_length_error(const char* message) {
+[[gnu::externally_visible]] void __throw_length_error(const char* message) {
   Raise(message);
 }
-void __throw_out_of_range(const char* message) {
+[[gnu::externally_visible]] void __throw_out_of_range(const char* message) {
   Raise(message);
 }
-void __throw_runtime_error(const char* message) {
+[[gnu::externally_visible]] void __throw_runtime_error(const char* message) {
   Raise(message);
 }
-void __throw_range_error(const char* message) {
+[[gnu::externally_visible]] void __throw_range_error(const char* message) {
   Raise(message);
 }
-void __throw_overflow_error(const char* message) {
+[[gnu::externally_visible]] void __throw_overflow_error(const char* message) {
   Raise(message);
 }
-void __throw_underflow_error(const char* message) {
+[[gnu::externally_visible]] void __throw_underflow_error(const char* message) {
   Raise(message);
 }
 
-void __throw_out_of_range_fmt(const char* format, ...) {
+[[gnu::externally_visible]] void __throw_out_of_range_fmt(const char* format, ...) {
   char message[256];
   va_list arguments;
   va_start(arguments, format);

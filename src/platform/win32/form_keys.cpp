@@ -100,8 +100,8 @@ bool FormPeer::PressMnemonic(wchar_t letter) {
       // As in a dialog: the check box takes the focus and changes its state.
       ::SetFocus(peer->Handle());
       Dispatch([box] { box->SetChecked(!box->Checked()); });
-    } else if (control.OnClick) {
-      Dispatch([&control] { control.OnClick(control); });
+    } else {
+      Raise(control.OnClick, control);
     }
     return true;
   }
@@ -116,8 +116,7 @@ bool FormPeer::PressFocusedButton(const MSG& msg) {
   if (peer == nullptr || peer->Model().Kind() != ControlKind::Button)
     return false;
   Control& button = peer->Model();
-  if (button.OnClick)
-    Dispatch([&button] { button.OnClick(button); });
+  Raise(button.OnClick, button);
   return true;
 }
 

@@ -126,6 +126,11 @@ bool FormPeer::Dispatch(Callback<void()> handler) const {
   return form_.App().Guard(handler);
 }
 
+void FormPeer::Raise(const NotifyEvent& event, Control& sender) const {
+  if (event)
+    Dispatch([&] { event(sender); });
+}
+
 Rect FormPeer::PlaceOf(const Control& control) const {
   Rect place = control.Bounds();
   for (const Control* parent = control.Parent(); parent != nullptr && parent->Parent() != nullptr;

@@ -49,6 +49,9 @@ class FormPeer final : public ControlPeer, private WindowHook {
   // Runs an event handler of the model; an error it raises is shown by the
   // standard error display. False when it raised.
   bool Dispatch(Callback<void()> handler) const;
+  // Raises a control's event, such as its click, with it as the sender:
+  // through Dispatch, and only when a handler is bound.
+  void Raise(const NotifyEvent& event, Control& sender) const;
 
   // Where a control lies in the window's client area: its bounds moved by
   // the offsets of the containers it is in.

@@ -33,8 +33,8 @@ class ImagePeer final : public ChildPeer {
   }
 
   void Command(UINT code) override {
-    if (code == STN_CLICKED && image_.OnClick)
-      owner_.Dispatch([this] { image_.OnClick(image_); });
+    if (code == STN_CLICKED)
+      owner_.Raise(image_.OnClick, image_);
   }
 
   HBRUSH Colors(HDC dc) override { return ModelColors(dc); }
